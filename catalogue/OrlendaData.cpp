@@ -1,0 +1,153 @@
+#include "catalogue/OrlendaData.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <stdexcept>
+
+namespace {
+
+// Shared by every catalogue: loads never run at the same time (one GUI thread).
+char ReadBuffer[OrlendaData::kReadBufferSize];
+
+bool readUInt32(std::FILE* file, uint32_t& value)
+{
+    unsigned char bytes[4];
+    if (std::fread(bytes, 1, sizeof bytes, file) != sizeof bytes)
+        return false;
+    value = uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16
+        | uint32_t(bytes[3]) << 24;
+    return true;
+}
+
+bool readInt32(std::FILE* file, int32_t& value)
+{
+    uint32_t raw;
+    if (!readUInt32(file, raw))
+        return false;
+    value = static_cast<int32_t>(raw);
+    return true;
+}
+
+// Copies the text of the read buffer into a fixed field; longer names and length texts are
+// cut to fit rather than failing the record, so one odd record does not end the catalogue.
+template <std::size_t N>
+void copyFixed(char (&field)[N], const char* text)
+{
+    const std::size_t length = strnlen(text, N - 1);
+    std::memcpy(field, text, length);
+    field[length] = '\0';
+}
+
+} // namespace
+
+OrlendaData::OrlendaData(const char* fileName)
+    : m_fileName(fileName && *fileName ? fileName : kDefaultFileName)
+{
+    Load(m_fileName.c_str());
+}
+
+OrlendaData::~OrlendaData()
+{
+    Clear();
+}
+
+bool OrlendaData::Load(const char* fileName)
+{
+    if (fileName && *fileName)
+        m_fileName = fileName;
+    Clear();
+
+    std::FILE* file = std::fopen(m_fileName.c_str(), "rb");
+    if (!file)
+        return false;
+
+    bool complete = false;
+    char header[7];
+    uint32_t count = 0;
+    if (std::fread(header, 1, sizeof header, file) == sizeof header && readUInt32(file, count)) {
+        tagSysValItem work;
+        uint32_t i = 0;
+        for (; i < count; ++i) {
+            if (!ReadItem(file, &work) || !AddItem(&work))
+                break;
+        }
+        complete = i == count;
+    }
+    std::fclose(file);
+    return complete;
+}
+
+int OrlendaData::GetCount() const
+{
+    return static_cast<int>(m_items.size());
+}
+
+tagSysValItem* OrlendaData::GetItem(int index) const
+{
+    if (index < 0 || index >= GetCount())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+    return m_items[static_cast<std::size_t>(index)].get();
+}
+
+void OrlendaData::Clear()
+{
+    m_items.clear();
+}
+
+bool OrlendaData::AddItem(const tagSysValItem* item)
+{
+    if (!item)
+        return false;
+    try {
+        auto copy = std::make_unique<tagSysValItem>();
+        copyFixed(copy->szName, item->szName);
+        copy->nCategory = item->nCategory;
+        copy->nValueType = item->nValueType;
+        copyFixed(copy->szLength, item->szLength);
+        copy->strDescription = item->strDescription;
+        copy->strExtra = item->strExtra;
+        copy->strDetail = item->strDetail;
+        m_items.push_back(std::move(copy));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+bool OrlendaData::ReadString(std::FILE* file, char* buffer)
+{
+    uint32_t length = 0;
+    if (!readUInt32(file, length))
+        return false;
+    // A string the buffer cannot hold is a broken record: nothing is read past the buffer and
+    // nothing is allocated from the length field.
+    if (length > kReadBufferSize - 1)
+        return false;
+    if (length > 0 && std::fread(buffer, 1, length, file) != length)
+        return false;
+    buffer[length] = '\0';
+    return true;
+}
+
+bool OrlendaData::ReadItem(std::FILE* file, tagSysValItem* item)
+{
+    if (!ReadString(file, ReadBuffer))
+        return false;
+    copyFixed(item->szName, ReadBuffer);
+    if (!readInt32(file, item->nCategory) || !readInt32(file, item->nValueType))
+        return false;
+    if (!ReadString(file, ReadBuffer))
+        return false;
+    copyFixed(item->szLength, ReadBuffer);
+    if (!ReadString(file, ReadBuffer))
+        return false;
+    item->strDescription = ReadBuffer;
+    if (!ReadString(file, ReadBuffer))
+        return false;
+    item->strExtra = ReadBuffer;
+    if (!ReadString(file, ReadBuffer))
+        return false;
+    item->strDetail = ReadBuffer;
+    return true;
+}
