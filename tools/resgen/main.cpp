@@ -1,0 +1,107 @@
+// orlenda_resgen: draws the program's pictures and writes them with one .qrc per group.
+//   orlenda_resgen --out DIR [--group NAME]... [--sheet FILE.png]
+#include "ContactSheet.h"
+#include "Registry.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+bool writeQrc(const QString& outDir, const QString& group, const QStringList& files)
+{
+    QSaveFile qrc(outDir + QLatin1Char('/') + group + QStringLiteral(".qrc"));
+    if (!qrc.open(QIODevice::WriteOnly))
+        return false;
+    QXmlStreamWriter xml(&qrc);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral("<!DOCTYPE RCC>"));
+    xml.writeStartElement(QStringLiteral("RCC"));
+    xml.writeStartElement(QStringLiteral("qresource"));
+    xml.writeAttribute(QStringLiteral("prefix"), QLatin1Char('/') + group);
+    for (const QString& file : files) {
+        xml.writeStartElement(QStringLiteral("file"));
+        xml.writeAttribute(QStringLiteral("alias"), file);
+        xml.writeCharacters(group + QLatin1Char('/') + file);
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return qrc.commit();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({ "out", "Output folder.", "dir" });
+    parser.addOption({ "group", "Only this group (repeatable).", "name" });
+    parser.addOption({ "sheet", "Also write a contact sheet of the selected pictures.", "png" });
+    parser.process(app);
+    if (!parser.isSet("out") && !parser.isSet("sheet")) {
+        std::fprintf(stderr, "orlenda_resgen: --out or --sheet is required\n");
+        return 2;
+    }
+    const QStringList groups = parser.values("group");
+
+    std::vector<const resgen::Picture*> selected;
+    for (const auto& picture : resgen::registeredPictures())
+        if (groups.isEmpty() || groups.contains(picture.group))
+            selected.push_back(&picture);
+
+    std::vector<std::pair<const resgen::Picture*, QImage>> drawn;
+    for (const auto* picture : selected) {
+        QImage image = picture->draw();
+        if (image.isNull()) {
+            std::fprintf(stderr, "orlenda_resgen: %s drew nothing\n", qPrintable(picture->name));
+            return 1;
+        }
+        drawn.emplace_back(picture, std::move(image));
+    }
+
+    if (parser.isSet("out")) {
+        const QString outDir = parser.value("out");
+        std::map<QString, QStringList> filesByGroup;
+        for (const QString& group : groups)
+            filesByGroup[group]; // a selected group with no pictures still gets its (empty) qrc
+        for (const auto& [picture, image] : drawn) {
+            const QString folder = outDir + QLatin1Char('/') + picture->group;
+            QDir().mkpath(folder);
+            const QString file = resgen::fileNameOf(*picture);
+            if (!resgen::savePicture(*picture, image, folder + QLatin1Char('/') + file)) {
+                std::fprintf(stderr, "orlenda_resgen: cannot write %s\n", qPrintable(file));
+                return 1;
+            }
+            filesByGroup[picture->group].append(file);
+        }
+        for (const auto& [group, files] : filesByGroup) {
+            if (!writeQrc(outDir, group, files)) {
+                std::fprintf(stderr, "orlenda_resgen: cannot write %s.qrc\n", qPrintable(group));
+                return 1;
+            }
+        }
+    }
+
+    if (parser.isSet("sheet")) {
+        const QImage sheet = resgen::drawContactSheet(drawn);
+        if (!sheet.save(parser.value("sheet"), "PNG")) {
+            std::fprintf(stderr, "orlenda_resgen: cannot write the contact sheet\n");
+            return 1;
+        }
+    }
+    return 0;
+}
