@@ -1,1 +1,120 @@
 #include "skin/styles/SUIThemes.h"
+
+#include "skin/styles/Suipublic.h"
+#include "skin/styles/Suiresdef.h"
+#include "skin/styles/TsuiFileTheme.h"
+
+#include <QHash>
+#include <QWidget>
+
+// Outside any namespace: Q_INIT_RESOURCE names a global function.
+static void initSkinResources()
+{
+    // The pictures live in a static library; naming the initialiser links them in.
+    static const bool done = [] {
+        Q_INIT_RESOURCE(skin);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace {
+
+using namespace SuiThemes;
+
+struct Lookup {
+    TsuiType kind;
+    const TsuiBuiltinValue* value; // null for the Int -1 answer
+};
+
+// FromThemeFile and indexes outside the tables answer like an Int item holding -1, so every
+// typed reader falls back without a special case.
+Lookup lookup(TsuiUIStyle style, int index)
+{
+    const int column = int(style) - 1;
+    if (column < 0 || column >= SUI_BUILTIN_STYLE_COUNT || index < 1
+        || index > SUI_THEME_ITEM_COUNT)
+        return { TsuiType::Int, nullptr };
+    return { kThemeItems[index - 1].kind, &kBuiltinValues[index - 1][column] };
+}
+
+} // namespace
+
+QImage GetSkinResource(const QString& name)
+{
+    initSkinResources();
+    static QHash<QString, QImage> cache;
+    const auto found = cache.constFind(name);
+    if (found != cache.constEnd())
+        return *found;
+    QImage image(QStringLiteral(":/skin/") + name + QStringLiteral(".bmp"));
+    cache.insert(name, image);
+    return image;
+}
+
+void GetInsideThemeBitmap(
+    TsuiUIStyle style, int index, QImage* target, int frameCount, int frameNumber)
+{
+    if (!target)
+        return;
+    const Lookup found = lookup(style, index);
+    if (found.kind != TsuiType::Str || !found.value)
+        return;
+    const QImage strip = GetSkinResource(
+        QString::fromLatin1(found.value->image.data(), qsizetype(found.value->image.size())));
+    if (frameCount == 0)
+        *target = strip;
+    else
+        SpitBitmap(strip, *target, frameCount, frameNumber);
+}
+
+uint32_t GetInsideThemeColor(TsuiUIStyle style, int index)
+{
+    const Lookup found = lookup(style, index);
+    return found.kind == TsuiType::Color ? uint32_t(found.value->number) : 0u;
+}
+
+int32_t GetInsideThemeInt(TsuiUIStyle style, int index)
+{
+    const Lookup found = lookup(style, index);
+    return found.kind == TsuiType::Int && found.value ? found.value->number : -1;
+}
+
+bool GetInsideThemeBool(TsuiUIStyle style, int index)
+{
+    const Lookup found = lookup(style, index);
+    return found.kind == TsuiType::Bool && (found.value->number & 0xFF) != 0;
+}
+
+TsuiUIStyle GetSUIFormStyle(QObject* owner)
+{
+    const auto* form = qobject_cast<QWidget*>(owner);
+    if (!form || !form->isWindow())
+        return TsuiUIStyle::DeepBlue;
+    for (QObject* child : form->children()) {
+        if (!child->isWidgetType() || !child->inherits("TsuiForm"))
+            continue;
+        const QVariant value = child->property("UIStyle");
+        if (value.metaType() == QMetaType::fromType<TsuiUIStyle>())
+            return value.value<TsuiUIStyle>();
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        if (ok && number >= int(TsuiUIStyle::FromThemeFile)
+            && number <= int(TsuiUIStyle::BlueGlass))
+            return TsuiUIStyle(number);
+        return TsuiUIStyle::DeepBlue;
+    }
+    return TsuiUIStyle::DeepBlue;
+}
+
+bool UsingFileTheme(TsuiFileTheme* fileTheme, TsuiUIStyle style, TsuiUIStyle& effective)
+{
+    effective = style;
+    if (style != TsuiUIStyle::FromThemeFile)
+        return false;
+    if (!fileTheme || !fileTheme->CanUse()) {
+        effective = TsuiUIStyle::DeepBlue;
+        return false;
+    }
+    return true;
+}

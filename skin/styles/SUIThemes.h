@@ -1,8 +1,12 @@
-// Skin styles: the style enumeration shared by every themed component.
+// Skin styles: the style enumeration, item kinds and the built-in theme lookups.
 #pragma once
 
+#include <QImage>
 #include <QObject>
+#include <QString>
 #include <cstdint>
+
+class TsuiFileTheme;
 
 namespace SuiThemes {
 Q_NAMESPACE
@@ -18,6 +22,40 @@ enum class TsuiUIStyle : uint8_t {
 };
 Q_ENUM_NS(TsuiUIStyle)
 
+// Kind of a theme item; Str items are images (a resource name built in, pixels in a theme file).
+enum class TsuiType : uint8_t {
+    Int = 0,
+    Color = 1,
+    Str = 2,
+    Bool = 3,
+};
+Q_ENUM_NS(TsuiType)
+
 } // namespace SuiThemes
 
+using SuiThemes::TsuiType;
 using SuiThemes::TsuiUIStyle;
+
+// Built-in lookups. Item indexes are 1..42. A kind that does not fit the request, the style
+// FromThemeFile, or an index outside 1..42 never fails: colour 0, integer -1, flag false,
+// bitmap left as it was.
+//
+// With frameCount 0 the target receives the whole strip; otherwise frame `frameNumber`
+// (1-based from the left) of `frameCount` equal frames. A null target is ignored.
+void GetInsideThemeBitmap(
+    TsuiUIStyle style, int index, QImage* target, int frameCount = 0, int frameNumber = 0);
+uint32_t GetInsideThemeColor(TsuiUIStyle style, int index); // 0x00BBGGRR
+int32_t GetInsideThemeInt(TsuiUIStyle style, int index);
+bool GetInsideThemeBool(TsuiUIStyle style, int index);
+
+// The style a new themed control takes: that of the first TsuiForm among the direct child
+// widgets of `owner` when it is a form (a top-level widget), DeepBlue otherwise.
+TsuiUIStyle GetSUIFormStyle(QObject* owner);
+
+// Whether a control takes its items from `fileTheme`. `effective` receives the style to use
+// otherwise: `style` itself, or DeepBlue when FromThemeFile has no usable theme.
+bool UsingFileTheme(TsuiFileTheme* fileTheme, TsuiUIStyle style, TsuiUIStyle& effective);
+
+// A bitmap resource of the skin by name ("MENU_CHECKED"); a null image when there is none.
+// Decoded images are cached, and QImage shares them, so repeated lookups are cheap.
+QImage GetSkinResource(const QString& name);
