@@ -1,0 +1,44 @@
+// Builds the catalogue into a tree widget, arranged by name (letter groups) or by category.
+#pragma once
+
+#include <QIcon>
+#include <QList>
+#include <Qt>
+
+class OrlendaData;
+class QTreeWidget;
+class QTreeWidgetItem;
+struct tagSysValItem;
+
+class CatalogueTree {
+public:
+    enum View { ByName = 0, ByCategory = 1 };
+    enum Image { GroupImage = 0, ValueImage = 1 };
+
+    // Roles of a node: the record it points at (value nodes only) and its image indexes.
+    static constexpr int RecordRole = Qt::UserRole;
+    static constexpr int ImageIndexRole = Qt::UserRole + 1;
+    static constexpr int SelectedImageIndexRole = Qt::UserRole + 2;
+
+    // images: the icons of the image list by index; a missing one leaves the node without icon.
+    CatalogueTree(QTreeWidget* tree, const OrlendaData* data, QList<QIcon> images = {});
+
+    void FillTree(int view);
+    void AddLetterGroup(const char* label);
+    void AddCategoryGroup(int category, const char* label);
+
+    void setData(const OrlendaData* data) { m_data = data; }
+    void setImages(QList<QIcon> images) { m_images = std::move(images); }
+
+    // The record a node points at; nullptr for group nodes and null nodes.
+    static tagSysValItem* record(const QTreeWidgetItem* node);
+
+private:
+    QTreeWidgetItem* addGroup(const char* label);
+    void addValue(QTreeWidgetItem* group, tagSysValItem* item);
+    void setImage(QTreeWidgetItem* node, int index) const;
+
+    QTreeWidget* m_tree;
+    const OrlendaData* m_data;
+    QList<QIcon> m_images;
+};
