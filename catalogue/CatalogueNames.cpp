@@ -1,10 +1,17 @@
 #include "catalogue/CatalogueNames.h"
 
 const char CategoryNames[kCategoryCount][kNameSlotSize] = {
-    "*ALC", "*DATTIM", "*EDT", "*LIBL", "*MSG", "*SEC", "*STG", "*SYSCTL",
+    "*ALC",
+    "*DATTIM",
+    "*EDT",
+    "*LIBL",
+    "*MSG",
+    "*SEC",
+    "*STG",
+    "*SYSCTL",
 };
 
-const char ValueTypeNames[kValueTypeCount][kNameSlotSize] = {"Binary", "Character", "Array"};
+const char ValueTypeNames[kValueTypeCount][kNameSlotSize] = { "Binary", "Character", "Array" };
 
 const char* categoryName(int index)
 {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <new>
 #include <stdexcept>
 
@@ -31,8 +32,7 @@ bool readInt32(std::FILE* file, int32_t& value)
 
 // Copies the text of the read buffer into a fixed field; longer names and length texts are
 // cut to fit rather than failing the record, so one odd record does not end the catalogue.
-template <std::size_t N>
-void copyFixed(char (&field)[N], const char* text)
+template <std::size_t N> void copyFixed(char (&field)[N], const char* text)
 {
     const std::size_t length = strnlen(text, N - 1);
     std::memcpy(field, text, length);
@@ -54,28 +54,49 @@ OrlendaData::~OrlendaData()
 
 bool OrlendaData::Load(const char* fileName)
 {
-    if (fileName && *fileName)
+    // The constructor passes the stored name itself; assigning a string from its own buffer is
+    // avoided rather than relied on.
+    if (fileName && *fileName && fileName != m_fileName.c_str())
         m_fileName = fileName;
     Clear();
 
     std::FILE* file = std::fopen(m_fileName.c_str(), "rb");
     if (!file)
         return false;
+    // Records are read field by field; a buffer larger than stdio's default saves most of the
+    // read calls on a big catalogue. Without it the default buffer still works.
+    std::unique_ptr<char[]> streamBuffer(new (std::nothrow) char[kStreamBufferSize]);
+    if (streamBuffer)
+        std::setvbuf(file, streamBuffer.get(), _IOFBF, kStreamBufferSize);
 
     bool complete = false;
     char header[7];
     uint32_t count = 0;
     if (std::fread(header, 1, sizeof header, file) == sizeof header && readUInt32(file, count)) {
-        tagSysValItem work;
         uint32_t i = 0;
-        for (; i < count; ++i) {
-            if (!ReadItem(file, &work) || !AddItem(&work))
-                break;
+        try {
+            for (; i < count; ++i) {
+                // A fresh working record each time, moved into the list: the same result as
+                // copying it with AddItem, without copying every string a second time.
+                auto item = std::make_unique<tagSysValItem>();
+                if (!ReadItem(file, item.get()) || !appendRead(std::move(item)))
+                    break;
+            }
+        } catch (const std::bad_alloc&) {
+            // Out of memory while reading a record: keep the complete ones before it.
         }
         complete = i == count;
     }
     std::fclose(file);
     return complete;
+}
+
+bool OrlendaData::appendRead(std::unique_ptr<tagSysValItem> item)
+{
+    if (m_items.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        return false;
+    m_items.push_back(std::move(item));
+    return true;
 }
 
 int OrlendaData::GetCount() const
@@ -97,7 +118,8 @@ void OrlendaData::Clear()
 
 bool OrlendaData::AddItem(const tagSysValItem* item)
 {
-    if (!item)
+    // GetCount and GetItem speak int, so the list stops where int does.
+    if (!item || m_items.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return false;
     try {
         auto copy = std::make_unique<tagSysValItem>();

@@ -14,6 +14,7 @@ public:
     // kReadBufferSize - 1 bytes.
     static constexpr std::size_t kReadBufferSize = 40960;
     static constexpr const char* kDefaultFileName = "orlenda.dat";
+    static constexpr std::size_t kStreamBufferSize = 64 * 1024;
 
     explicit OrlendaData(const char* fileName = nullptr);
     virtual ~OrlendaData();
@@ -32,6 +33,7 @@ public:
 private:
     static bool ReadItem(std::FILE* file, tagSysValItem* item);
     static bool ReadString(std::FILE* file, char* buffer);
+    bool appendRead(std::unique_ptr<tagSysValItem> item);
 
     std::vector<std::unique_ptr<tagSysValItem>> m_items;
     std::string m_fileName;
