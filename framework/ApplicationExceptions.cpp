@@ -1,0 +1,83 @@
+#include "framework/ApplicationExceptions.h"
+
+#include "framework/OrlendaException.h"
+
+#include <QMessageBox>
+
+namespace ApplicationExceptions {
+
+namespace {
+
+void showMessageBox(const QString& message)
+{
+    QMessageBox box(
+        QMessageBox::Critical, QApplication::applicationName(), message, QMessageBox::Ok);
+    box.exec();
+}
+
+Presenter& presenter()
+{
+    static Presenter current = showMessageBox;
+    return current;
+}
+
+} // namespace
+
+void setPresenter(Presenter p)
+{
+    presenter() = p ? std::move(p) : Presenter(showMessageBox);
+}
+
+void resetPresenter()
+{
+    presenter() = showMessageBox;
+}
+
+void ShowMessage(const QString& message)
+{
+    presenter()(message);
+}
+
+void HandleException()
+{
+    QString message;
+    try {
+        throw;
+    } catch (const OrlendaException& e) {
+        message = e.message();
+    } catch (...) {
+        // Foreign exceptions become a framework exception without a message.
+    }
+    // A presenter that throws must not take the loop down with it.
+    try {
+        ShowMessage(message);
+    } catch (...) {
+    }
+}
+
+int RunStartup(const std::function<int()>& startup)
+{
+    try {
+        return startup();
+    } catch (...) {
+        HandleException();
+        return 1;
+    }
+}
+
+} // namespace ApplicationExceptions
+
+OrlendaApplication::OrlendaApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool OrlendaApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ApplicationExceptions::HandleException();
+        return false;
+    }
+}

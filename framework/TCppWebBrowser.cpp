@@ -1,0 +1,32 @@
+#include "framework/TCppWebBrowser.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+TCppWebBrowser::TCppWebBrowser(QWidget* parent)
+    : TControlBase<QTextBrowser>(parent)
+{
+    setClicksOnMouse(false);
+    resize(300, 150);
+    setOpenLinks(false);
+}
+
+void TCppWebBrowser::Navigate2(const QString& url)
+{
+    if (url.compare(QLatin1String("about:blank"), Qt::CaseInsensitive) == 0) {
+        clear();
+        m_location = url;
+        return;
+    }
+    const QUrl target(url);
+    if (!target.isLocalFile())
+        return;
+    if (!QFileInfo(target.toLocalFile()).isReadable())
+        return;
+    // The pages are rewritten under the same name on every selection: always read them anew.
+    if (source() == target)
+        reload();
+    else
+        setSource(target);
+    m_location = url;
+}
