@@ -5,6 +5,7 @@
 #include "skin/styles/TsuiFileTheme.h"
 
 #include <QHash>
+#include <string_view>
 #include <QWidget>
 
 // Outside any namespace: Q_INIT_RESOURCE names a global function.
@@ -36,6 +37,19 @@ Lookup lookup(TsuiUIStyle style, int index)
         || index > SUI_THEME_ITEM_COUNT)
         return { TsuiType::Int, nullptr };
     return { kThemeItems[index - 1].kind, &kBuiltinValues[index - 1][column] };
+}
+
+// The frame component is recognised by its class name, so this layer does not depend on the
+// windows layer; the namespace a class sits in is ignored.
+bool isTsuiForm(const QObject* object)
+{
+    for (const QMetaObject* meta = object->metaObject(); meta; meta = meta->superClass()) {
+        const std::string_view name(meta->className());
+        const size_t colon = name.rfind(':');
+        if (name.substr(colon == std::string_view::npos ? 0 : colon + 1) == "TsuiForm")
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -92,7 +106,7 @@ TsuiUIStyle GetSUIFormStyle(QObject* owner)
     if (!form || !form->isWindow())
         return TsuiUIStyle::DeepBlue;
     for (QObject* child : form->children()) {
-        if (!child->isWidgetType() || !child->inherits("TsuiForm"))
+        if (!child->isWidgetType() || !isTsuiForm(child))
             continue;
         const QVariant value = child->property("UIStyle");
         if (value.metaType() == QMetaType::fromType<TsuiUIStyle>())

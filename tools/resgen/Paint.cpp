@@ -1,0 +1,170 @@
+#include "Paint.h"
+
+namespace resgen {
+
+const Look& look(Style style)
+{
+    static const Look looks[] = {
+        { "MACOS", "MacOS", QColor(0xE7, 0xE7, 0xE7), QColor(0x7F, 0x7F, 0x7F),
+            QColor(0xFD, 0xFD, 0xFD), QColor(0xD2, 0xD2, 0xD2), QColor(0x39, 0x73, 0xC4),
+            QColor(0x9C, 0xC4, 0xF2), QColor(0x1F, 0x4F, 0x96), QColor(0xC9, 0xC9, 0xC9),
+            QColor(0x30, 0x30, 0x30) },
+        { "WINXP", "WinXP", QColor(0xEF, 0xEB, 0xDE), QColor(0x00, 0x3C, 0x74),
+            QColor(0xFF, 0xFF, 0xFF), QColor(0xE3, 0xE0, 0xD2), QColor(0x00, 0x54, 0xE3),
+            QColor(0x3D, 0x95, 0xFF), QColor(0x00, 0x2C, 0xC8), QColor(0xF4, 0xF1, 0xE6),
+            QColor(0x21, 0xA1, 0x21) },
+        { "DEEPBLUE", "DeepBlue", QColor(0xE8, 0xE8, 0xE8), QColor(0x00, 0x00, 0x00),
+            QColor(0xEE, 0xF1, 0xF8), QColor(0xB9, 0xC3, 0xDC), QColor(0x1B, 0x27, 0x5E),
+            QColor(0x44, 0x4A, 0xA0), QColor(0x0B, 0x12, 0x38), QColor(0xD0, 0xD4, 0xE0),
+            QColor(0x10, 0x18, 0x48) },
+        { "PROTEIN", "Protein", QColor(0xFB, 0xFB, 0xFB), QColor(0x2B, 0x2B, 0x2B),
+            QColor(0xF6, 0xF6, 0xF6), QColor(0xBE, 0xC0, 0xC3), QColor(0x4A, 0x4D, 0x52),
+            QColor(0x8E, 0x93, 0x9A), QColor(0x24, 0x25, 0x28), QColor(0xDC, 0xDD, 0xDF),
+            QColor(0x2B, 0x2B, 0x2B) },
+        { "BLUEGLASS", "BlueGlass", QColor(0xE7, 0xE7, 0xE7), QColor(0x1E, 0x3C, 0x82),
+            QColor(0xDD, 0xEC, 0xFF), QColor(0x7F, 0xAE, 0xEE), QColor(0x2A, 0x5C, 0xD6),
+            QColor(0x8C, 0xC0, 0xFF), QColor(0x12, 0x2E, 0x86), QColor(0xD6, 0xE2, 0xF4),
+            QColor(0x13, 0x2C, 0x70) },
+    };
+    return looks[int(style)];
+}
+
+QImage blank(int width, int height, const QColor& fill)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(fill);
+    return image;
+}
+
+QImage hstrip(const std::vector<QImage>& frames)
+{
+    int width = 0, height = 0;
+    for (const auto& f : frames) {
+        width += f.width();
+        height = std::max(height, f.height());
+    }
+    QImage strip = blank(width, height, kKey);
+    QPainter p(&strip);
+    int x = 0;
+    for (const auto& f : frames) {
+        p.drawImage(x, 0, f);
+        x += f.width();
+    }
+    return strip;
+}
+
+void keyOutside(QImage& image, const QPainterPath& inside, const QRect& rect)
+{
+    const QRect r = rect & image.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (!inside.contains(QPointF(x + 0.5, y + 0.5)))
+                image.setPixelColor(x, y, kKey);
+}
+
+void keyOutside(QImage& image, const QPainterPath& inside)
+{
+    keyOutside(image, inside, image.rect());
+}
+
+QColor mix(const QColor& a, const QColor& b, qreal t)
+{
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
+        a.greenF() + (b.greenF() - a.greenF()) * t, a.blueF() + (b.blueF() - a.blueF()) * t);
+}
+
+QLinearGradient vertical(const QRectF& r, std::initializer_list<std::pair<qreal, QColor>> stops)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    for (const auto& [at, c] : stops)
+        g.setColorAt(at, c);
+    return g;
+}
+
+QLinearGradient horizontal(const QRectF& r, std::initializer_list<std::pair<qreal, QColor>> stops)
+{
+    QLinearGradient g(r.topLeft(), r.topRight());
+    for (const auto& [at, c] : stops)
+        g.setColorAt(at, c);
+    return g;
+}
+
+QPainterPath roundedRect(const QRectF& r, qreal radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    return path;
+}
+
+void drawArrow(QPainter& p, const QRectF& r, Arrow direction, qreal size, const QColor& color)
+{
+    const QPointF c = r.center();
+    const qreal h = size / 2.0; // half the base; the tip stands `size / 2` from the centre line
+    QPolygonF tri;
+    switch (direction) {
+    case Arrow::Up:
+        tri << QPointF(c.x() - size, c.y() + h) << QPointF(c.x() + size, c.y() + h)
+            << QPointF(c.x(), c.y() - h);
+        break;
+    case Arrow::Down:
+        tri << QPointF(c.x() - size, c.y() - h) << QPointF(c.x() + size, c.y() - h)
+            << QPointF(c.x(), c.y() + h);
+        break;
+    case Arrow::Left:
+        tri << QPointF(c.x() + h, c.y() - size) << QPointF(c.x() + h, c.y() + size)
+            << QPointF(c.x() - h, c.y());
+        break;
+    case Arrow::Right:
+        tri << QPointF(c.x() - h, c.y() - size) << QPointF(c.x() - h, c.y() + size)
+            << QPointF(c.x() + h, c.y());
+        break;
+    }
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPolygon(tri);
+    p.restore();
+}
+
+void drawTick(QPainter& p, const QRectF& r, const QColor& color, qreal width)
+{
+    p.save();
+    p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPolygonF tick;
+    tick << QPointF(r.left(), r.top() + r.height() * 0.55)
+         << QPointF(r.left() + r.width() * 0.38, r.bottom()) << QPointF(r.right(), r.top());
+    p.drawPolyline(tick);
+    p.restore();
+}
+
+void drawCross(QPainter& p, const QRectF& r, const QColor& color, qreal width)
+{
+    p.save();
+    p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(r.topLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomLeft());
+    p.restore();
+}
+
+} // namespace resgen
+
+#include "Registry.h"
+
+namespace resgen {
+
+void fillOutside(QImage& image, const QPainterPath& inside, const QRect& rect, const QColor& color)
+{
+    const QRect r = rect & image.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (!inside.contains(QPointF(x + 0.5, y + 0.5)))
+                image.setPixelColor(x, y, color);
+}
+
+Picture skinPicture(const QString& name, const QString& family, QImage (*draw)())
+{
+    return Picture { name, QStringLiteral("skin"), family, FileFormat::Bmp, draw };
+}
+
+} // namespace resgen

@@ -1,0 +1,74 @@
+// Drawing helpers and the five looks shared by the picture families.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace resgen {
+
+// Where a skin picture draws with a key, this exact colour is the transparent one.
+inline const QColor kKey(255, 0, 255);
+
+enum class Style { MacOS, WinXP, DeepBlue, Protein, BlueGlass };
+inline constexpr Style kStyles[]
+    = { Style::MacOS, Style::WinXP, Style::DeepBlue, Style::Protein, Style::BlueGlass };
+
+// The colours one style is drawn from; each style keeps one palette so its pictures agree.
+struct Look {
+    QString prefix; // resource name prefix, "MACOS"
+    QString family; // contact sheet heading, "MacOS"
+    QColor formBg; // FormBackgroundColor
+    QColor border; // outer lines of controls
+    QColor faceTop, faceBottom; // control faces
+    QColor accent, accentLight, accentDark;
+    QColor track; // grooves and empty wells
+    QColor glyph; // arrows, ticks
+};
+const Look& look(Style style);
+
+QImage blank(int width, int height, const QColor& fill);
+// Frames of one height, side by side, left to right.
+QImage hstrip(const std::vector<QImage>& frames);
+// Every pixel of `rect` whose centre lies outside `inside` becomes the key colour. Shapes are
+// drawn anti-aliased over a background that suits them first, so no pink fringe remains.
+void keyOutside(QImage& image, const QPainterPath& inside, const QRect& rect);
+void keyOutside(QImage& image, const QPainterPath& inside);
+
+QColor mix(const QColor& a, const QColor& b, qreal t);
+QLinearGradient vertical(const QRectF& r, std::initializer_list<std::pair<qreal, QColor>> stops);
+QLinearGradient horizontal(const QRectF& r, std::initializer_list<std::pair<qreal, QColor>> stops);
+QPainterPath roundedRect(const QRectF& r, qreal radius);
+
+enum class Arrow { Up, Down, Left, Right };
+// A solid triangle centred in `r`, `size` pixels from base to tip.
+void drawArrow(QPainter& p, const QRectF& r, Arrow direction, qreal size, const QColor& color);
+// A tick mark filling roughly `r`.
+void drawTick(QPainter& p, const QRectF& r, const QColor& color, qreal width);
+void drawCross(QPainter& p, const QRectF& r, const QColor& color, qreal width);
+
+// A painter with anti-aliasing on, the usual start of every drawing.
+struct Canvas : QPainter {
+    explicit Canvas(QImage* image)
+        : QPainter(image)
+    {
+        setRenderHint(QPainter::Antialiasing);
+        setRenderHint(QPainter::TextAntialiasing);
+    }
+};
+
+} // namespace resgen
+
+namespace resgen {
+// Pixels of `rect` whose centre lies outside `inside` take exactly `color` (opaque corners).
+void fillOutside(QImage& image, const QPainterPath& inside, const QRect& rect, const QColor& color);
+// A skin bitmap of group "skin" filed under its style's heading.
+struct Picture;
+Picture skinPicture(const QString& name, const QString& family, QImage (*draw)());
+} // namespace resgen

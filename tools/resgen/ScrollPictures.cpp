@@ -1,0 +1,159 @@
+// Scroll bar arrows (up normal, hot, down; down normal, hot, down), thumb pieces (left cap,
+// middle, right cap of a horizontal thumb) and the tab scroll buttons.
+#include "Paint.h"
+#include "Registry.h"
+
+namespace resgen {
+namespace {
+
+enum class State { Normal, Hot, Down };
+
+QColor scrollBackground(Style s)
+{
+    switch (s) {
+    case Style::MacOS:
+        return QColor(0xC9, 0xC9, 0xC9);
+    case Style::WinXP:
+        return QColor(0xF9, 0xF9, 0xF9);
+    case Style::BlueGlass:
+        return QColor(0xF4, 0xF4, 0xF4);
+    default:
+        return QColor(0xF5, 0xF5, 0xF5);
+    }
+}
+
+// The face of a scroll button or thumb, shaded across its thickness.
+void paintFace(QPainter& p, Style s, const QRectF& r, State st, bool acrossIsVertical)
+{
+    const Look& l = look(s);
+    QColor a = l.faceTop, b = l.faceBottom, rim = l.border;
+    switch (s) {
+    case Style::MacOS:
+        a = QColor(0xDA, 0xEA, 0xFF), b = QColor(0x5C, 0x94, 0xE0), rim = QColor(0x3A, 0x62, 0xA0);
+        break;
+    case Style::WinXP:
+        a = QColor(0xE6, 0xEE, 0xFF), b = QColor(0xB8, 0xCE, 0xFA), rim = QColor(0xA4, 0xB8, 0xE6);
+        break;
+    case Style::BlueGlass:
+        a = QColor(0xE4, 0xF0, 0xFF), b = QColor(0x78, 0xA8, 0xF0), rim = QColor(0x2D, 0x4F, 0x9E);
+        break;
+    default:
+        break;
+    }
+    if (st == State::Hot)
+        a = a.lighter(106), b = b.lighter(110);
+    if (st == State::Down)
+        std::swap(a, b);
+    const auto grad = acrossIsVertical ? vertical(r, { { 0, a }, { 1, b } })
+                                       : horizontal(r, { { 0, a }, { 1, b } });
+    p.setPen(QPen(rim, 1));
+    p.setBrush(grad);
+    const qreal radius = (s == Style::DeepBlue || s == Style::Protein) ? 0 : 2.5;
+    if (radius == 0) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.drawRect(r.toRect().adjusted(0, 0, -1, -1));
+        p.restore();
+    } else {
+        p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    }
+}
+
+QColor arrowColor(Style s, State st)
+{
+    if (s == Style::WinXP)
+        return QColor(0x4D, 0x61, 0x85);
+    if (s == Style::MacOS || s == Style::BlueGlass)
+        return st == State::Normal ? QColor(0x1A, 0x34, 0x70) : QColor(0x0A, 0x1E, 0x50);
+    return look(s).glyph;
+}
+
+QImage scrollButtons(Style s, int w, int h)
+{
+    std::vector<QImage> frames;
+    for (Arrow dir : { Arrow::Up, Arrow::Down })
+        for (State st : { State::Normal, State::Hot, State::Down }) {
+            QImage f = blank(w, h, scrollBackground(s));
+            Canvas p(&f);
+            paintFace(p, s, QRectF(0, 0, w, h), st, false);
+            QRectF c(0, 0, w, h);
+            if (st == State::Down)
+                c.translate(0.5, 0.5);
+            drawArrow(p, c, dir, 3.5, arrowColor(s, st));
+            frames.push_back(f);
+        }
+    return hstrip(frames);
+}
+
+// A horizontal thumb: left cap, stretchable middle, right cap.
+QImage thumb(Style s, int piece)
+{
+    const int h = 16, w = piece * 3;
+    QImage img = blank(w, h, scrollBackground(s));
+    Canvas p(&img);
+    const QRectF body(0, 1, w, h - 2);
+    paintFace(p, s, body, State::Normal, true);
+    p.end();
+    // The middle piece is uniform along the bar so stretching keeps it clean: repaint it as
+    // one column of the finished body, repeated.
+    const QImage column = img.copy(w / 2, 0, 1, h);
+    QPainter q(&img);
+    for (int x = piece; x < 2 * piece; ++x)
+        q.drawImage(x, 0, column);
+    // Grip ridges on the caps' inner side, where the thumb's centre shows them.
+    q.setPen(look(s).border.lighter(s == Style::DeepBlue || s == Style::Protein ? 400 : 130));
+    q.drawLine(piece - 2, 5, piece - 2, h - 6);
+    q.drawLine(2 * piece + 1, 5, 2 * piece + 1, h - 6);
+    return img;
+}
+
+QImage scrollButtonPair(Style s, int h, QColor face, QColor rim)
+{
+    std::vector<QImage> frames;
+    for (State st : { State::Normal, State::Down })
+        for (Arrow dir : { Arrow::Left, Arrow::Right }) {
+            QImage f = blank(18, h, look(s).formBg);
+            Canvas p(&f);
+            QColor a = face.lighter(112), b = face;
+            if (st == State::Down)
+                std::swap(a, b);
+            p.setPen(QPen(rim, 1));
+            p.setBrush(vertical(QRectF(0, 0, 18, h), { { 0, a }, { 1, b } }));
+            p.drawRoundedRect(QRectF(0.5, 0.5, 17, h - 1), 2, 2);
+            drawArrow(p, QRectF(0, 0, 18, h).translated(st == State::Down ? 0.5 : 0, 0), dir, 3.5,
+                rim.darker(130));
+            frames.push_back(f);
+        }
+    return hstrip(frames);
+}
+
+#define SUI_SCROLL(STYLE, PREFIX, FAMILY, BW, BH, PIECE)                                           \
+    skinPicture(                                                                                   \
+        PREFIX "_SCROLLBAR_BUTTON", FAMILY, [] { return scrollButtons(Style::STYLE, BW, BH); }),   \
+        skinPicture(PREFIX "_SCROLLBAR_TRACK", FAMILY, [] { return thumb(Style::STYLE, PIECE); })
+
+const int registered = registerPictures({
+    SUI_SCROLL(MacOS, "MACOS", "MacOS", 16, 22, 11),
+    SUI_SCROLL(WinXP, "WINXP", "WinXP", 16, 17, 7),
+    SUI_SCROLL(DeepBlue, "DEEPBLUE", "DeepBlue", 16, 16, 7),
+    SUI_SCROLL(Protein, "PROTEIN", "Protein", 16, 16, 7),
+    SUI_SCROLL(BlueGlass, "BLUEGLASS", "BlueGlass", 17, 16, 7),
+    skinPicture("MACOS_SCROLLBUTTON", "MacOS",
+        [] {
+            return scrollButtonPair(
+                Style::MacOS, 18, QColor(0xD8, 0xD8, 0xD8), QColor(0x7F, 0x7F, 0x7F));
+        }),
+    skinPicture("WINXP_SCROLLBUTTON", "WinXP",
+        [] {
+            return scrollButtonPair(Style::WinXP, 18, QColor(0xC6, 0xD3, 0xEF), QColor(0x3169C6));
+        }),
+    // One picture serves DeepBlue, Protein and BlueGlass.
+    skinPicture("MORE_SCROLLBUTTON", "Shared",
+        [] {
+            return scrollButtonPair(
+                Style::DeepBlue, 17, QColor(0xDC, 0xE0, 0xEA), QColor(0x44, 0x4A, 0x70));
+        }),
+});
+
+} // namespace
+} // namespace resgen

@@ -1,0 +1,420 @@
+// Title bars: the left, stretched centre and right pictures, and the 18-frame caption button
+// strip (control box, help, maximize, restore, minimize, close; each normal, mouse-on, down).
+#include "Paint.h"
+#include "Registry.h"
+
+namespace resgen {
+namespace {
+
+enum class State { Normal, Hot, Down };
+enum class Glyph { ControlBox, Help, Max, Restore, Min, Close };
+constexpr Glyph kGlyphs[]
+    = { Glyph::ControlBox, Glyph::Help, Glyph::Max, Glyph::Restore, Glyph::Min, Glyph::Close };
+
+int titleHeight(Style s)
+{
+    switch (s) {
+    case Style::MacOS:
+    case Style::Protein:
+        return 23;
+    case Style::WinXP:
+        return 29;
+    case Style::DeepBlue:
+        return 32;
+    case Style::BlueGlass:
+        return 33;
+    }
+    return 23;
+}
+
+// The band every title picture of a style shares, so the three pieces and the opaque
+// buttons meet without a seam. Only vertical variation: the centre piece is stretched.
+void paintBand(QPainter& p, Style s, int width)
+{
+    const int h = titleHeight(s);
+    const QRectF r(0, 0, width, h);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    switch (s) {
+    case Style::MacOS:
+        p.fillRect(
+            r, vertical(r, { { 0, QColor(0xF6, 0xF6, 0xF6) }, { 1, QColor(0xC8, 0xC8, 0xC8) } }));
+        // Fine pinstripes: every other row a touch lighter.
+        for (int y = 2; y < h - 1; y += 2)
+            p.fillRect(QRect(0, y, width, 1), QColor(255, 255, 255, 70));
+        p.fillRect(QRect(0, 0, width, 1), QColor(0x7F, 0x7F, 0x7F));
+        p.fillRect(QRect(0, 1, width, 1), QColor(0xFF, 0xFF, 0xFF));
+        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x8E, 0x8E, 0x8E));
+        break;
+    case Style::WinXP:
+        p.fillRect(r,
+            vertical(r,
+                { { 0, QColor(0x00, 0x58, 0xEE) }, { 0.1, QColor(0x3D, 0x95, 0xFF) },
+                    { 0.24, QColor(0x1E, 0x6E, 0xF4) }, { 0.62, QColor(0x02, 0x56, 0xE6) },
+                    { 0.86, QColor(0x00, 0x4F, 0xDC) }, { 1, QColor(0x00, 0x3D, 0xCC) } }));
+        p.fillRect(QRect(0, 0, width, 1), QColor(0x00, 0x2C, 0xC8));
+        break;
+    case Style::DeepBlue:
+        p.fillRect(QRectF(0, 0, width, 22),
+            vertical(QRectF(0, 0, width, 22),
+                { { 0, QColor(0x34, 0x44, 0x9C) }, { 0.45, QColor(0x1E, 0x2A, 0x6E) },
+                    { 1, QColor(0x12, 0x1A, 0x50) } }));
+        // The lower ribbon under the caption row.
+        p.fillRect(QRectF(0, 22, width, h - 22),
+            vertical(QRectF(0, 22, width, h - 22),
+                { { 0, QColor(0x0B, 0x12, 0x38) }, { 1, QColor(0x2C, 0x38, 0x86) } }));
+        p.fillRect(QRect(0, 22, width, 1), QColor(0x5C, 0x68, 0xC4));
+        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x08, 0x0D, 0x2A));
+        p.fillRect(QRect(0, 1, width, 1), QColor(0x58, 0x68, 0xC0));
+        p.fillRect(QRect(0, 0, width, 1), QColor(0, 0, 0));
+        break;
+    case Style::Protein:
+        p.fillRect(r,
+            vertical(r,
+                { { 0, QColor(0x74, 0x77, 0x7D) }, { 0.45, QColor(0x4A, 0x4D, 0x52) },
+                    { 0.55, QColor(0x3A, 0x3C, 0x40) }, { 1, QColor(0x2E, 0x2F, 0x32) } }));
+        p.fillRect(QRect(0, 1, width, 1), QColor(0xB8, 0xBB, 0xC0));
+        p.fillRect(QRect(0, 0, width, 1), QColor(0, 0, 0));
+        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x1C, 0x1D, 0x1F));
+        break;
+    case Style::BlueGlass:
+        p.fillRect(r,
+            vertical(r,
+                { { 0, QColor(0xA8, 0xCC, 0xFF) }, { 0.47, QColor(0x5E, 0x92, 0xEE) },
+                    { 0.5, QColor(0x2C, 0x5E, 0xD2) }, { 0.85, QColor(0x2F, 0x66, 0xDA) },
+                    { 1, QColor(0x4C, 0x86, 0xEC) } }));
+        p.fillRect(QRect(0, 1, width, 1), QColor(0xE8, 0xF2, 0xFF));
+        p.fillRect(QRect(0, 0, width, 1), QColor(0, 0, 0));
+        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x1A, 0x3C, 0x96));
+        break;
+    }
+    p.restore();
+}
+
+QImage band(Style s, int width)
+{
+    QImage img = blank(width, titleHeight(s), Qt::black);
+    QPainter p(&img);
+    paintBand(p, s, width);
+    return img;
+}
+
+QColor borderOf(Style s)
+{
+    switch (s) {
+    case Style::MacOS:
+        return QColor(0x7F, 0x7F, 0x7F);
+    case Style::WinXP:
+        return QColor(0x00, 0x2C, 0xC8);
+    default:
+        return QColor(0, 0, 0);
+    }
+}
+
+int borderWidthOf(Style s)
+{
+    return s == Style::WinXP ? 3 : 1;
+}
+
+int cornerOf(Style s)
+{
+    return s == Style::WinXP ? 13 : s == Style::BlueGlass ? 11 : 0;
+}
+
+// Left piece: the band with the window's left border and, where the frame rounds its top
+// corners, the arc; outside the arc the window region cuts the pixels away anyway.
+QImage leftPiece(Style s, int width)
+{
+    QImage img = band(s, width);
+    const int h = img.height();
+    Canvas p(&img);
+    if (s == Style::Protein) {
+        // A silver sheen behind the caption that fades into the plain graphite band.
+        QRectF glow(0, 2, width, h - 3);
+        p.fillRect(glow,
+            horizontal(glow,
+                { { 0, QColor(0xC8, 0xCC, 0xD2, 120) }, { 0.25, QColor(0x9A, 0x9E, 0xA6, 60) },
+                    { 0.9, QColor(0x4A, 0x4D, 0x52, 0) } }));
+        p.setPen(QPen(QColor(255, 255, 255, 26), 1));
+        for (int x = -h; x < width * 0.6; x += 6)
+            p.drawLine(QPointF(x, h - 1), QPointF(x + h, 1));
+    }
+    if (s == Style::DeepBlue) {
+        QRectF glow(0, 2, width, 20);
+        p.fillRect(glow,
+            horizontal(
+                glow, { { 0, QColor(0x7A, 0x88, 0xE0, 90) }, { 1, QColor(0x7A, 0x88, 0xE0, 0) } }));
+    }
+    if (s == Style::BlueGlass) {
+        // Glare on the glass at the left end.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 55));
+        p.drawEllipse(QRectF(-30, -14, 150, 30));
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QColor border = borderOf(s);
+    const int bw = borderWidthOf(s);
+    p.fillRect(QRect(0, 0, bw, h), border);
+    if (s == Style::MacOS)
+        p.fillRect(QRect(1, 1, 1, h - 2), QColor(0xFF, 0xFF, 0xFF));
+    const int corner = cornerOf(s);
+    if (corner > 0) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        QPainterPath outside;
+        outside.addRect(0, 0, corner, corner);
+        QPainterPath round;
+        round.addEllipse(QRectF(0, 0, 2 * corner, 2 * corner));
+        p.fillPath(outside.subtracted(round), look(s).formBg);
+        p.setPen(QPen(border, bw));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(bw / 2.0, bw / 2.0, 2 * corner - bw, 2 * corner - bw), 90 * 16, 90 * 16);
+    }
+    return img;
+}
+
+QImage rightPiece(Style s, int width)
+{
+    QImage img = band(s, width);
+    const int h = img.height();
+    if (width <= 1)
+        return img; // Protein's one column is the band; the frame stretches it into the edge
+    Canvas p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int bw = borderWidthOf(s);
+    p.fillRect(QRect(width - bw, 0, bw, h), borderOf(s));
+    if (s == Style::MacOS)
+        p.fillRect(QRect(width - 2, 1, 1, h - 2), QColor(0xD8, 0xD8, 0xD8));
+    const int corner = cornerOf(s);
+    if (corner > 0) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        QPainterPath outside;
+        outside.addRect(width - corner, 0, corner, corner);
+        QPainterPath round;
+        round.addEllipse(QRectF(width - 2 * corner, 0, 2 * corner, 2 * corner));
+        p.fillPath(outside.subtracted(round), look(s).formBg);
+        p.setPen(QPen(borderOf(s), bw));
+        p.drawArc(QRectF(width - 2 * corner + bw / 2.0, bw / 2.0, 2 * corner - bw, 2 * corner - bw),
+            0, 90 * 16);
+    }
+    return img;
+}
+
+void drawGlyph(QPainter& p, Glyph g, const QRectF& r, const QColor& c, qreal w)
+{
+    p.save();
+    p.setPen(QPen(c, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    const qreal x = r.left(), y = r.top(), s = r.width();
+    switch (g) {
+    case Glyph::ControlBox: {
+        // A small window with a menu bar: the window menu.
+        p.drawRect(QRectF(x + 0.5, y + 0.5, s - 1, s - 1));
+        p.fillRect(QRectF(x, y, s, s * 0.32), c);
+        break;
+    }
+    case Glyph::Help: {
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setBold(true);
+        f.setPixelSize(int(s * 1.35));
+        p.setFont(f);
+        p.drawText(r.adjusted(-3, -3, 3, 3), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    }
+    case Glyph::Max:
+        p.drawRect(QRectF(x + 0.5, y + 0.5, s - 1, s - 1));
+        p.fillRect(QRectF(x, y, s, 2), c);
+        break;
+    case Glyph::Restore: {
+        const qreal t = s * 0.68;
+        p.drawRect(QRectF(x + s - t + 0.5, y + 0.5, t - 1, t - 1));
+        p.fillRect(QRectF(x + s - t, y, t, 2), c);
+        p.fillRect(QRectF(x, y + s - t, t, t), Qt::transparent);
+        p.drawRect(QRectF(x + 0.5, y + s - t + 0.5, t - 1, t - 1));
+        p.fillRect(QRectF(x, y + s - t, t, 2), c);
+        break;
+    }
+    case Glyph::Min:
+        p.fillRect(QRectF(x + 1, y + s - 3, s * 0.6, 2.5), c);
+        break;
+    case Glyph::Close:
+        p.setPen(QPen(c, w + 0.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(x + 1, y + 1), QPointF(x + s - 1, y + s - 1));
+        p.drawLine(QPointF(x + s - 1, y + 1), QPointF(x + 1, y + s - 1));
+        break;
+    }
+    p.restore();
+}
+
+int buttonSize(Style s)
+{
+    return s == Style::MacOS ? 17 : s == Style::WinXP ? 21 : 19;
+}
+
+// Image row the buttons stand on (TitleBarButtonTopInt): the opaque ones copy the band there.
+int buttonTop(Style s)
+{
+    switch (s) {
+    case Style::MacOS:
+        return 4;
+    case Style::WinXP:
+        return 5;
+    case Style::DeepBlue:
+    case Style::Protein:
+        return 2;
+    case Style::BlueGlass:
+        return 6;
+    }
+    return 2;
+}
+
+QImage titleButton(Style s, Glyph g, State st)
+{
+    const int n = buttonSize(s);
+    const bool danger = g == Glyph::Close;
+    QImage f = blank(n, n, kKey);
+    {
+        // Opaque styles stand on their own band; the keyed ones on a neutral for clean rims.
+        QImage b = band(s, n);
+        QPainter bp(&f);
+        bp.drawImage(0, -buttonTop(s), b);
+    }
+    Canvas p(&f);
+    const QRectF cell(0, 0, n, n);
+    QColor glyph = Qt::white;
+    qreal glyphWidth = 1.6;
+    QRectF glyphBox = cell.adjusted(n * 0.3, n * 0.3, -n * 0.3, -n * 0.3);
+    QPainterPath shape;
+    switch (s) {
+    case Style::MacOS: {
+        // Round jewels: grey at rest, blue (red for close) under the mouse.
+        const QRectF gem(1, 1, n - 2, n - 2);
+        QColor a(0xFC, 0xFC, 0xFC), b(0xB8, 0xB8, 0xB8), rim(0x86, 0x86, 0x86);
+        if (st != State::Normal) {
+            a = danger ? QColor(0xFF, 0xB0, 0xA0) : QColor(0xB6, 0xD6, 0xFF);
+            b = danger ? QColor(0xD8, 0x3A, 0x2A) : QColor(0x39, 0x73, 0xC4);
+            rim = danger ? QColor(0x9A, 0x22, 0x18) : QColor(0x23, 0x4F, 0x94);
+        }
+        if (st == State::Down)
+            std::swap(a, b);
+        p.setPen(QPen(rim, 1));
+        p.setBrush(vertical(gem, { { 0, a }, { 1, b } }));
+        p.drawEllipse(gem.adjusted(0.5, 0.5, -0.5, -0.5));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 150));
+        p.drawEllipse(QRectF(4, 2, n - 8, 5));
+        glyph = st == State::Normal ? QColor(0x40, 0x40, 0x40) : QColor(Qt::white);
+        glyphBox = cell.adjusted(5, 5, -5, -5);
+        glyphWidth = 1.3;
+        break;
+    }
+    case Style::WinXP: {
+        const QRectF box(0.5, 0.5, n - 1, n - 1);
+        QColor a = danger ? QColor(0xF0, 0x9C, 0x80) : QColor(0x7E, 0xB2, 0xFF);
+        QColor b = danger ? QColor(0xD3, 0x44, 0x1C) : QColor(0x1E, 0x5E, 0xE8);
+        if (st == State::Hot)
+            a = a.lighter(118), b = b.lighter(120);
+        if (st == State::Down)
+            a = b.darker(125), b = b.darker(105);
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(vertical(box, { { 0, a }, { 0.45, mix(a, b, 0.6) }, { 1, b } }));
+        p.drawRoundedRect(box, 3, 3);
+        glyphBox = cell.adjusted(6, 6, -6, -6);
+        glyphWidth = 2.0;
+        break;
+    }
+    case Style::DeepBlue: {
+        const QRectF box(0.5, 0.5, n - 1, n - 1);
+        QColor a(0x3C, 0x4C, 0xA8), b(0x16, 0x20, 0x5E), rim(0x7A, 0x86, 0xD8);
+        if (st == State::Hot)
+            a = QColor(0x5A, 0x6A, 0xD0), b = QColor(0x2A, 0x36, 0x8C),
+            rim = QColor(0xB4, 0xBE, 0xF4);
+        if (st == State::Down)
+            a = QColor(0x0E, 0x16, 0x46), b = QColor(0x2A, 0x36, 0x8C),
+            rim = QColor(0x5C, 0x68, 0xC4);
+        if (danger && st != State::Normal)
+            a = QColor(0xC8, 0x4A, 0x52), b = QColor(0x7A, 0x14, 0x24);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(rim);
+        p.setBrush(vertical(box, { { 0, a }, { 1, b } }));
+        p.drawRect(QRect(0, 0, n - 1, n - 1));
+        p.setRenderHint(QPainter::Antialiasing, true);
+        glyphBox = cell.adjusted(5, 5, -5, -5);
+        break;
+    }
+    case Style::Protein: {
+        // Silver orbs on the key colour (the title draws them transparently).
+        f.fill(QColor(0x4A, 0x4D, 0x52));
+        const QRectF orb(1, 1, n - 2, n - 2);
+        QColor a(0xF4, 0xF4, 0xF5), b(0x8C, 0x90, 0x96);
+        if (st == State::Hot)
+            a = QColor(0xFF, 0xFF, 0xFF),
+            b = danger ? QColor(0xC0, 0x60, 0x58) : QColor(0x8E, 0xA6, 0xC8);
+        if (st == State::Down)
+            a = QColor(0x70, 0x74, 0x7A), b = QColor(0xD0, 0xD2, 0xD6);
+        p.setPen(QPen(QColor(0x1C, 0x1D, 0x1F), 1));
+        p.setBrush(vertical(orb, { { 0, a }, { 0.5, mix(a, b, 0.5) }, { 1, b } }));
+        p.drawEllipse(orb.adjusted(0.5, 0.5, -0.5, -0.5));
+        shape.addEllipse(orb);
+        glyph = QColor(0x2B, 0x2B, 0x2B);
+        glyphBox = cell.adjusted(6, 6, -6, -6);
+        glyphWidth = 1.5;
+        break;
+    }
+    case Style::BlueGlass: {
+        f.fill(QColor(0x4C, 0x7E, 0xE4));
+        const QRectF gem(0.5, 0.5, n - 1, n - 1);
+        QColor a = danger ? QColor(0xFF, 0xB8, 0xA8) : QColor(0xC4, 0xDE, 0xFF);
+        QColor b = danger ? QColor(0xD8, 0x30, 0x20) : QColor(0x1E, 0x52, 0xC8);
+        if (st == State::Hot)
+            a = a.lighter(108), b = b.lighter(130);
+        if (st == State::Down)
+            std::swap(a, b);
+        p.setPen(QPen(QColor(0x10, 0x26, 0x6E), 1));
+        p.setBrush(vertical(gem, { { 0, a }, { 0.5, mix(a, b, 0.7) }, { 1, b.lighter(125) } }));
+        p.drawRoundedRect(gem, 6, 6);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 110));
+        p.drawRoundedRect(QRectF(2.5, 1.5, n - 5, n * 0.42), 4, 4);
+        shape.addRoundedRect(QRectF(0, 0, n, n), 6.4, 6.4);
+        glyphBox = cell.adjusted(5.5, 5.5, -5.5, -5.5);
+        glyphWidth = 1.8;
+        break;
+    }
+    }
+    if (st == State::Down)
+        glyphBox.translate(0.5, 0.5);
+    drawGlyph(p, g, glyphBox, glyph, glyphWidth);
+    p.end();
+    if (!shape.isEmpty()) {
+        keyOutside(f, shape);
+        // The title picks the key from the bottom-left pixel; keep it the key whatever the shape.
+        f.setPixelColor(0, n - 1, kKey);
+    }
+    return f;
+}
+
+QImage buttonStrip(Style s)
+{
+    std::vector<QImage> frames;
+    for (Glyph g : kGlyphs)
+        for (State st : { State::Normal, State::Hot, State::Down })
+            frames.push_back(titleButton(s, g, st));
+    return hstrip(frames);
+}
+
+#define SUI_TITLE(STYLE, PREFIX, FAMILY, LEFT, CLIENT, RIGHT)                                      \
+    skinPicture(PREFIX "_TITLEBTN", FAMILY, [] { return buttonStrip(Style::STYLE); }),             \
+        skinPicture(PREFIX "_TITLE_LEFT", FAMILY, [] { return leftPiece(Style::STYLE, LEFT); }),   \
+        skinPicture(PREFIX "_TITLE_CLIENT", FAMILY, [] { return band(Style::STYLE, CLIENT); }),    \
+        skinPicture(PREFIX "_TITLE_RIGHT", FAMILY, [] { return rightPiece(Style::STYLE, RIGHT); })
+
+const int registered = registerPictures({
+    SUI_TITLE(MacOS, "MACOS", "MacOS", 48, 49, 48),
+    SUI_TITLE(WinXP, "WINXP", "WinXP", 35, 37, 35),
+    SUI_TITLE(DeepBlue, "DEEPBLUE", "DeepBlue", 97, 98, 97),
+    SUI_TITLE(Protein, "PROTEIN", "Protein", 441, 1, 1),
+    SUI_TITLE(BlueGlass, "BLUEGLASS", "BlueGlass", 162, 179, 101),
+});
+
+} // namespace
+} // namespace resgen
