@@ -2,19 +2,21 @@
 
 #include "catalogue/CatalogueNames.h"
 #include "catalogue/OrlendaData.h"
+#include "framework/TTreeView.h"
 
-#include <QTreeWidget>
-
-CatalogueTree::CatalogueTree(QTreeWidget* tree, const OrlendaData* data, QList<QIcon> images)
+CatalogueTree::CatalogueTree(QTreeWidget* tree, const OrlendaData* data)
     : m_tree(tree)
     , m_data(data)
-    , m_images(std::move(images))
 {
 }
 
 void CatalogueTree::FillTree(int view)
 {
-    m_tree->clear();
+    // The view's own clearing raises one change with no node instead of one per lost node.
+    if (auto* view = qobject_cast<TTreeView*>(m_tree))
+        view->clearNodes();
+    else
+        m_tree->clear();
     if (view == ByName) {
         char label[3] = { 'Q', 0, 0 };
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
@@ -85,6 +87,6 @@ void CatalogueTree::setImage(QTreeWidgetItem* node, int index) const
 {
     node->setData(0, ImageIndexRole, index);
     node->setData(0, SelectedImageIndexRole, index);
-    if (index < m_images.size())
-        node->setIcon(0, m_images.at(index));
+    if (auto* view = qobject_cast<TTreeView*>(m_tree))
+        view->setImageIndex(node, index);
 }

@@ -1,8 +1,6 @@
 // Builds the catalogue into a tree widget, arranged by name (letter groups) or by category.
 #pragma once
 
-#include <QIcon>
-#include <QList>
 #include <Qt>
 
 class OrlendaData;
@@ -20,15 +18,12 @@ public:
     static constexpr int ImageIndexRole = Qt::UserRole + 1;
     static constexpr int SelectedImageIndexRole = Qt::UserRole + 2;
 
-    // images: the icons of the image list by index; a missing one leaves the node without icon.
-    CatalogueTree(QTreeWidget* tree, const OrlendaData* data, QList<QIcon> images = {});
+    // A TTreeView shows the images of its image list; a plain tree only records the indexes.
+    CatalogueTree(QTreeWidget* tree, const OrlendaData* data);
 
     void FillTree(int view);
     void AddLetterGroup(const char* label);
     void AddCategoryGroup(int category, const char* label);
-
-    void setData(const OrlendaData* data) { m_data = data; }
-    void setImages(QList<QIcon> images) { m_images = std::move(images); }
 
     // The record a node points at; nullptr for group nodes and null nodes.
     static tagSysValItem* record(const QTreeWidgetItem* node);
@@ -40,5 +35,4 @@ private:
 
     QTreeWidget* m_tree;
     const OrlendaData* m_data;
-    QList<QIcon> m_images;
 };

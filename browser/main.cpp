@@ -1,8 +1,24 @@
-#include <QApplication>
+#include "browser/BrowserResources.h"
+#include "browser/Main.h"
+#include "browser/ProgramTitle.h"
+#include "framework/ApplicationExceptions.h"
+
+#include <QIcon>
+
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orlenda System Value Reference"));
-    return 0;
+    OrlendaApplication app(argc, argv);
+    return ApplicationExceptions::RunStartup([&] {
+        QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
+        initBrowserResources();
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/browser/MAINICON.png")));
+        // Closing the main window ends the loop; the window is destroyed before the program
+        // ends, which frees the catalogue.
+        const std::unique_ptr<TfmMain> fmMain(new TfmMain);
+        fmMain->show();
+        QApplication::exec();
+        return 0;
+    });
 }
