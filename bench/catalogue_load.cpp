@@ -1,0 +1,191 @@
+// Loading a catalogue against the floor of reading the same bytes with one fread, and the
+// peak heap use of loading a large catalogue.
+#include "catalogue/OrlendaData.h"
+#include "catalogue/OrlendaWriter.h"
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Heap accounting by real chunk size, so per-record overhead shows as it does in the process.
+std::atomic<std::size_t> g_heapInUse { 0 };
+std::atomic<std::size_t> g_heapPeak { 0 };
+
+void* countedAlloc(std::size_t size)
+{
+    void* p = std::malloc(size ? size : 1);
+    if (!p)
+        throw std::bad_alloc();
+    const std::size_t now = g_heapInUse += malloc_usable_size(p) + sizeof(std::size_t);
+    std::size_t peak = g_heapPeak.load();
+    while (now > peak && !g_heapPeak.compare_exchange_weak(peak, now)) { }
+    return p;
+}
+
+void countedFree(void* p)
+{
+    if (!p)
+        return;
+    g_heapInUse -= malloc_usable_size(p) + sizeof(std::size_t);
+    std::free(p);
+}
+
+const std::string kRealCatalogue = ORLENDA_BINARY_DIR "/bin/orlenda.dat";
+
+std::uintmax_t fileSize(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
+}
+
+// 100,000 records shaped like the shipped ones: the real records repeated under new names.
+const std::string& largeCatalogue()
+{
+    static const std::string path = [] {
+        const std::string file
+            = (std::filesystem::temp_directory_path() / "orlenda_bench_100k.dat").string();
+        OrlendaData real(kRealCatalogue.c_str());
+        OrlendaWriter writer;
+        for (int i = 0; i < 100000; ++i) {
+            tagSysValItem item;
+            if (real.GetCount() > 0)
+                item = *real.GetItem(i % real.GetCount());
+            else
+                item.strDetail.assign(600, 'd');
+            std::snprintf(item.szName, sizeof item.szName, "Q%06d", i);
+            writer.AddItem(item);
+        }
+        writer.Save(file.c_str());
+        return file;
+    }();
+    return path;
+}
+
+void loadCatalogue(benchmark::State& state, const std::string& path)
+{
+    const auto size = fileSize(path);
+    if (!size) {
+        state.SkipWithError("catalogue file missing");
+        return;
+    }
+    OrlendaData data("");
+    for (auto _ : state) {
+        if (!data.Load(path.c_str()))
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(data.GetCount());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(size));
+    state.counters["records"] = data.GetCount();
+}
+
+void readWholeFile(benchmark::State& state, const std::string& path)
+{
+    const auto size = fileSize(path);
+    if (!size) {
+        state.SkipWithError("catalogue file missing");
+        return;
+    }
+    for (auto _ : state) {
+        std::vector<char> bytes(size);
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (!file || std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size())
+            state.SkipWithError("read failed");
+        if (file)
+            std::fclose(file);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(size));
+}
+
+void BM_LoadShippedCatalogue(benchmark::State& state)
+{
+    loadCatalogue(state, kRealCatalogue);
+}
+void BM_FreadShippedCatalogue(benchmark::State& state)
+{
+    readWholeFile(state, kRealCatalogue);
+}
+void BM_Load100kCatalogue(benchmark::State& state)
+{
+    loadCatalogue(state, largeCatalogue());
+}
+void BM_Fread100kCatalogue(benchmark::State& state)
+{
+    readWholeFile(state, largeCatalogue());
+}
+
+void BM_PeakHeapOfLoading100k(benchmark::State& state)
+{
+    const std::string& path = largeCatalogue();
+    const auto size = fileSize(path);
+    std::size_t peakGrowth = 0;
+    for (auto _ : state) {
+        const std::size_t before = g_heapInUse.load();
+        g_heapPeak = before;
+        {
+            OrlendaData data(path.c_str());
+            benchmark::DoNotOptimize(data.GetCount());
+        }
+        peakGrowth = g_heapPeak.load() - before;
+    }
+    state.counters["file_bytes"] = double(size);
+    state.counters["peak_heap_bytes"] = double(peakGrowth);
+    state.counters["peak_per_file_byte"] = size ? double(peakGrowth) / double(size) : 0;
+}
+
+BENCHMARK(BM_LoadShippedCatalogue)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FreadShippedCatalogue)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Load100kCatalogue)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Fread100kCatalogue)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PeakHeapOfLoading100k)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    return countedAlloc(size);
+}
+void* operator new[](std::size_t size)
+{
+    return countedAlloc(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    try {
+        return countedAlloc(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
+{
+    return operator new(size, tag);
+}
+void operator delete(void* p) noexcept
+{
+    countedFree(p);
+}
+void operator delete[](void* p) noexcept
+{
+    countedFree(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    countedFree(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    countedFree(p);
+}
+
+BENCHMARK_MAIN();
