@@ -1,0 +1,109 @@
+// Nine-slice drawing of a button frame against one plain stretched draw onto the same target.
+#include "skin/styles/Suipublic.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+// A button frame of the BlueGlass button's frame size: a gradient body, a darker rim and magenta
+// outside the rounded corners, like the skin pictures.
+QImage buttonFrame()
+{
+    QImage image(77, 27, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const bool rim = x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1;
+            image.setPixel(x, y, rim ? qRgb(20, 40, 120) : qRgb(90 + x, 140 + y * 3, 230));
+        }
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3 - i; ++j) {
+            image.setPixel(i, j, 0xFFFF00FFu);
+            image.setPixel(76 - i, j, 0xFFFF00FFu);
+            image.setPixel(i, 26 - j, 0xFFFF00FFu);
+            image.setPixel(76 - i, 26 - j, 0xFFFF00FFu);
+        }
+    return image;
+}
+
+void SpitDrawFrame(benchmark::State& state)
+{
+    const QImage frame = buttonFrame();
+    QImage target(int(state.range(0)), int(state.range(1)), QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::white);
+    QPainter painter(&target);
+    const QRect r = target.rect();
+    for (auto _ : state) {
+        SpitDraw(frame, painter, r, true);
+        benchmark::ClobberMemory();
+    }
+}
+
+void DrawImageStretch(benchmark::State& state)
+{
+    const QImage frame = buttonFrame();
+    QImage target(int(state.range(0)), int(state.range(1)), QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::white);
+    QPainter painter(&target);
+    const QRect r = target.rect();
+    for (auto _ : state) {
+        painter.drawImage(r, frame);
+        benchmark::ClobberMemory();
+    }
+}
+
+BENCHMARK(SpitDrawFrame)->Args({ 80, 27 })->Args({ 400, 300 });
+BENCHMARK(DrawImageStretch)->Args({ 80, 27 })->Args({ 400, 300 });
+
+// Prints SpitDraw's time as a multiple of the plain stretch on each target after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.iterations == 0)
+                continue;
+            const std::string name = run.benchmark_name();
+            // CPU time: the machine is shared, so wall time carries other processes.
+            const double perIteration = run.cpu_accumulated_time / double(run.iterations);
+            const auto slash = name.find('/');
+            const std::string kind = name.substr(0, slash);
+            const std::string size = slash == std::string::npos ? "" : name.substr(slash);
+            (kind == "SpitDrawFrame" ? m_spit : m_stretch)[size] = perIteration;
+        }
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        for (const auto& [size, spit] : m_spit) {
+            const auto plain = m_stretch.find(size);
+            if (plain != m_stretch.end() && plain->second > 0)
+                std::printf(
+                    "SpitDraw / drawImage stretch %s: %.2fx\n", size.c_str(), spit / plain->second);
+        }
+    }
+
+private:
+    std::map<std::string, double> m_spit;
+    std::map<std::string, double> m_stretch;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
