@@ -10,7 +10,7 @@
 
 // A control declares the two published properties itself (moc needs them in its own class):
 //
-//   Q_PROPERTY(TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+//   Q_PROPERTY(SuiThemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
 //   Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
 //
 // and forwards them to a SuiThemedControl member:

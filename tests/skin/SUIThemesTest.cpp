@@ -76,7 +76,7 @@ public:
 } // namespace
 
 // A stand-in for the frame component, recognised by its class name as the real one is.
-namespace probe {
+namespace themesprobe {
 class TsuiForm : public QWidget {
     Q_OBJECT
     Q_PROPERTY(TsuiUIStyle UIStyle MEMBER style)
@@ -84,7 +84,7 @@ public:
     using QWidget::QWidget;
     TsuiUIStyle style = TsuiUIStyle::DeepBlue;
 };
-} // namespace probe
+} // namespace themesprobe
 
 TEST(SUIThemes, EveryIntegerAndFlagItemAnswersItsTableValueInEveryStyle)
 {
@@ -186,9 +186,9 @@ TEST(SUIThemes, ANewControlTakesTheStyleOfTheFirstFrameOnItsForm)
 {
     QWidget form;
     QWidget plain(&form);
-    probe::TsuiForm first(&form);
+    themesprobe::TsuiForm first(&form);
     first.style = TsuiUIStyle::BlueGlass;
-    probe::TsuiForm second(&form);
+    themesprobe::TsuiForm second(&form);
     second.style = TsuiUIStyle::WinXP;
     EXPECT_EQ(GetSUIFormStyle(&form), TsuiUIStyle::BlueGlass);
 
@@ -201,7 +201,7 @@ TEST(SUIThemes, ANewControlTakesTheStyleOfTheFirstFrameOnItsForm)
     EXPECT_EQ(GetSUIFormStyle(&component), TsuiUIStyle::DeepBlue);
     EXPECT_EQ(GetSUIFormStyle(nullptr), TsuiUIStyle::DeepBlue);
     // A frame deeper down is not a direct child of the form.
-    probe::TsuiForm nested(&panel);
+    themesprobe::TsuiForm nested(&panel);
     nested.style = TsuiUIStyle::Protein;
     EXPECT_EQ(GetSUIFormStyle(&bare), TsuiUIStyle::DeepBlue);
 }
