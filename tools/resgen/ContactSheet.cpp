@@ -17,7 +17,7 @@ constexpr int kGap = 18;
 // Small pictures are enlarged by a whole factor, so every pixel stays a crisp square.
 int scaleFor(const QImage& image)
 {
-    const int byWidth = std::max(1, 720 / std::max(1, image.width()));
+    const int byWidth = std::max(1, 1100 / std::max(1, image.width()));
     const int byHeight = std::max(1, 160 / std::max(1, image.height()));
     return std::clamp(std::min(byWidth, byHeight), 1, 8);
 }

@@ -81,16 +81,19 @@ QImage navigatorButtons()
     return hstrip(frames);
 }
 
+// Three rows of grip dots stepping down to the lower-right corner.
 QImage sizeGrip()
 {
     QImage img = blank(11, 11, kKey);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j <= i; ++j) {
-            const int x = 9 - 3 * j - (2 - i) * 0, y = 9 - 3 * (i - j);
-            img.setPixelColor(x - 1, y - 1, QColor(0xFF, 0xFF, 0xFF));
-            img.setPixelColor(x, y, QColor(0x80, 0x80, 0x80));
-            img.setPixelColor(x - 1, y, QColor(0x80, 0x80, 0x80));
-            img.setPixelColor(x, y - 1, QColor(0x80, 0x80, 0x80));
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col) {
+            if (row + col < 2)
+                continue;
+            const int x = 1 + 3 * col, y = 1 + 3 * row;
+            img.setPixelColor(x, y, QColor(0xFF, 0xFF, 0xFF));
+            img.setPixelColor(x + 1, y + 1, QColor(0x80, 0x80, 0x80));
+            img.setPixelColor(x + 1, y, QColor(0xA0, 0xA0, 0xA0));
+            img.setPixelColor(x, y + 1, QColor(0xA0, 0xA0, 0xA0));
         }
     return img;
 }

@@ -234,7 +234,7 @@ void drawGlyph(QPainter& p, Glyph g, const QRectF& r, const QColor& c, qreal w)
         break;
     }
     case Glyph::Min:
-        p.fillRect(QRectF(x + 1, y + s - 3, s * 0.6, 2.5), c);
+        p.fillRect(QRectF(x + s * 0.15, y + s - 2.5, s * 0.7, 2.5), c);
         break;
     case Glyph::Close:
         p.setPen(QPen(c, w + 0.4, Qt::SolidLine, Qt::RoundCap));
