@@ -31,12 +31,14 @@ int dockKey(const Item& item)
     }
 }
 
+constexpr const char* watcherName = "orlenda_align_watcher";
+
 class Watcher : public QObject {
 public:
     explicit Watcher(QWidget* container)
         : QObject(container)
     {
-        setObjectName(QStringLiteral("orlenda_align_watcher"));
+        setObjectName(QLatin1String(watcherName));
         container->installEventFilter(this);
     }
 
@@ -52,6 +54,8 @@ struct PassState {
     bool aligning = false;
     bool pending = false;
 };
+
+int suspendDepth = 0;
 
 QHash<const QWidget*, PassState>& passes()
 {
@@ -123,9 +127,24 @@ TAlign alignOf(const QWidget* widget)
     return p.read(widget).value<TAlign>();
 }
 
+Suspend::Suspend()
+{
+    ++suspendDepth;
+}
+
+Suspend::~Suspend()
+{
+    --suspendDepth;
+}
+
+bool suspended()
+{
+    return suspendDepth > 0;
+}
+
 void realign(QWidget* container)
 {
-    if (!container)
+    if (!container || suspendDepth > 0)
         return;
     PassState& state = passes()[container];
     if (state.aligning) {
@@ -177,7 +196,8 @@ void setBounds(QWidget* widget, const QRect& bounds)
 
 void watch(QWidget* container)
 {
-    if (!container || container->findChild<Watcher*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!container
+        || container->findChild<QObject*>(QLatin1String(watcherName), Qt::FindDirectChildrenOnly))
         return;
     new Watcher(container);
 }

@@ -36,6 +36,17 @@ void setBounds(QWidget* widget, const QRect& bounds);
 // The Align property of any widget that declares one (alNone otherwise).
 ControlTypes::TAlign alignOf(const QWidget* widget);
 
+// While one exists, docking waits: a form description being read sets positions and sizes as
+// stored, and the reader docks everything once all settings are in.
+class Suspend {
+public:
+    Suspend();
+    ~Suspend();
+    Suspend(const Suspend&) = delete;
+    Suspend& operator=(const Suspend&) = delete;
+};
+bool suspended();
+
 // Makes `container` re-dock its aligned children whenever it is resized; idempotent.
 void watch(QWidget* container);
 

@@ -81,24 +81,34 @@ void Reader::run()
     Component* root = Component::of(m_form);
     if (root)
         root->SetLoading(true);
-    try {
-        readForm();
-        finish();
-    } catch (...) {
-        rollBack();
-        if (root)
-            root->SetLoading(false);
-        throw;
+    {
+        AlignLayout::Suspend docking;
+        try {
+            readForm();
+            finish();
+        } catch (...) {
+            rollBack();
+            if (root)
+                root->SetLoading(false);
+            throw;
+        }
     }
     if (root)
         root->SetLoading(false);
     for (const QPointer<QObject>& object : std::as_const(m_created)) {
         if (Component* c = Component::of(object))
+            c->SetLoading(false);
+    }
+    // Dock from the outside in; a container whose size changes re-docks its own children.
+    AlignLayout::realign(m_form);
+    for (const QPointer<QObject>& object : std::as_const(m_created)) {
+        if (Component* c = Component::of(object))
             c->Loaded();
+        if (auto* w = qobject_cast<QWidget*>(object.data()))
+            AlignLayout::realign(w);
     }
     if (root)
         root->Loaded();
-    AlignLayout::realign(m_form);
     if (auto* form = qobject_cast<TForm*>(m_form))
         form->DoCreate();
 }

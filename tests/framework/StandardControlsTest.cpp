@@ -1,0 +1,138 @@
+#include "FormTestSupport.h"
+
+#include "framework/FormReader.h"
+#include "framework/TButton.h"
+#include "framework/TCppWebBrowser.h"
+#include "framework/TLabel.h"
+#include "framework/TRadioButton.h"
+#include "framework/TTreeView.h"
+
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TRadioButtonTest, ClickIsRaisedOnlyWhenBecomingCheckedAndSiblingsAreExclusive)
+{
+    TPanel panel;
+    TPanel otherPanel;
+    auto* name = new TRadioButton(&panel);
+    auto* category = new TRadioButton(&panel);
+    auto* elsewhere = new TRadioButton(&otherPanel);
+    QStringList clicks;
+    name->setObjectName("rbName");
+    category->setObjectName("rbCategory");
+    for (TRadioButton* b : { name, category, elsewhere })
+        b->OnClick = [&clicks](QObject* s) { clicks << s->objectName(); };
+    name->setCaption("Name");
+    category->setCaption("Category");
+    name->setGeometry(0, 0, 80, 20);
+    category->setGeometry(0, 30, 80, 20);
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+
+    name->setChecked(true);
+    elsewhere->setChecked(true);
+    EXPECT_EQ(clicks, QStringList({ "rbName", "" }));
+    clicks.clear();
+
+    QTest::mouseClick(name, Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_TRUE(name->Checked()) << "a click on the checked button keeps it checked";
+    EXPECT_TRUE(clicks.isEmpty()) << "and raises nothing";
+
+    QTest::mouseClick(category, Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_TRUE(category->Checked());
+    EXPECT_FALSE(name->Checked());
+    EXPECT_TRUE(elsewhere->Checked()) << "another parent is another group";
+    EXPECT_EQ(clicks, QStringList({ "rbCategory" }));
+
+    // Unchecking by setting works and is no click.
+    category->setChecked(false);
+    EXPECT_FALSE(category->Checked());
+    EXPECT_EQ(clicks.size(), 1);
+}
+
+TEST(TButtonTest, ModalResultOfTheClickedButtonEndsShowModal)
+{
+    TForm dialog;
+    dialog.resize(200, 100);
+    auto* ok = new TButton(&dialog);
+    ok->setCaption("&OK");
+    ok->setModalResult(ControlTypes::mrOk);
+    ok->setGeometry(10, 10, 80, 27);
+    QStringList order;
+    ok->OnClick = [&](QObject*) { order << QStringLiteral("click:%1").arg(dialog.ModalResult()); };
+
+    QTimer::singleShot(
+        0, ok, [ok] { QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center()); });
+    EXPECT_EQ(dialog.ShowModal(), ControlTypes::mrOk);
+    EXPECT_EQ(order, QStringList({ "click:1" })) << "the result is set before OnClick";
+    EXPECT_FALSE(dialog.isVisible());
+
+    // Closing instead of OK ends it as well, with mrCancel; each showing starts afresh.
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.Close(); });
+    EXPECT_EQ(dialog.ShowModal(), ControlTypes::mrCancel);
+
+    // A button without a modal result leaves the modal loop running.
+    auto* plain = new TButton(&dialog);
+    QTimer::singleShot(0, plain, [&] {
+        plain->click();
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.setModalResult(7);
+    });
+    EXPECT_EQ(dialog.ShowModal(), 7);
+}
+
+TEST(TCppWebBrowserTest, BlankShowsNothingAndFileUrlsShowTheFileReadAnewEachTime)
+{
+    QTemporaryDir dir;
+    TCppWebBrowser view;
+    const QString path = FormTest::writeFile(dir, "item.html", "<html><body>first</body></html>");
+    const QString url = QUrl::fromLocalFile(path).toString();
+    view.Navigate2(url);
+    EXPECT_EQ(view.toPlainText(), "first");
+    FormTest::writeFile(dir, "item.html", "<html><body>second</body></html>");
+    view.Navigate2(url);
+    EXPECT_EQ(view.toPlainText(), "second");
+
+    view.Navigate2("http://example.invalid/");
+    EXPECT_EQ(view.toPlainText(), "second") << "a failed navigation keeps the page";
+    view.Navigate2(QUrl::fromLocalFile(dir.filePath("missing.html")).toString());
+    EXPECT_EQ(view.toPlainText(), "second");
+
+    view.Navigate2("about:blank");
+    EXPECT_TRUE(view.toPlainText().isEmpty());
+    EXPECT_EQ(view.LocationURL(), "about:blank");
+}
+
+TEST(TLabelTest, AcceleratorMarksAreNotShown)
+{
+    EXPECT_EQ(TLabel::displayText("&OK"), "OK");
+    EXPECT_EQ(TLabel::displayText("Fish && Chips"), "Fish & Chips");
+    EXPECT_EQ(TLabel::displayText("E&xit"), "Exit");
+    EXPECT_EQ(TLabel::displayText("end&"), "end&");
+}
+
+TEST(TTreeViewTest, ChangeCarriesTheSenderAndTheNewNode)
+{
+    TestForm form;
+    auto* tree = new TTreeView(&form);
+    tree->setObjectName("tvValue");
+    QObject* sender = nullptr;
+    QStringList nodes;
+    tree->OnChange = [&](QObject* s, QTreeWidgetItem* node) {
+        sender = s;
+        nodes << (node ? node->text(0) : "none");
+    };
+    auto* group = new QTreeWidgetItem(tree, { "QA" });
+    auto* value = new QTreeWidgetItem(group, { "QABNORMSW" });
+    tree->setCurrentItem(value);
+    tree->setCurrentItem(group);
+    tree->clearNodes();
+    EXPECT_EQ(sender, tree);
+    EXPECT_EQ(nodes, QStringList({ "QABNORMSW", "QA", "none" }));
+}
+
+} // namespace
