@@ -279,6 +279,34 @@ TEST(SkinResources, TitleButtonStripsHoldEighteenDistinctFramesKeyedWhereDrawnTr
     }
 }
 
+// Red minus blue over the pixels that are not the key: the close button warms up under the mouse.
+static double warmth(const QImage& frame)
+{
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x) {
+            const QColor c = frame.pixelColor(x, y);
+            if (c == kMagenta)
+                continue;
+            sum += c.red() - c.blue();
+            ++count;
+        }
+    return count ? sum / count : 0;
+}
+
+TEST(SkinResources, TheCloseButtonsStandLastInTheTitleButtonStrip)
+{
+    for (int s = 1; s <= 5; ++s) {
+        QImage closeHot, maxHot, minHot;
+        GetInsideThemeBitmap(TsuiUIStyle(s), SuiItem::TitleBarButtonImage, &closeHot, 18, 17);
+        GetInsideThemeBitmap(TsuiUIStyle(s), SuiItem::TitleBarButtonImage, &maxHot, 18, 8);
+        GetInsideThemeBitmap(TsuiUIStyle(s), SuiItem::TitleBarButtonImage, &minHot, 18, 14);
+        EXPECT_GT(warmth(closeHot), warmth(maxHot) + 20) << s;
+        EXPECT_GT(warmth(closeHot), warmth(minHot) + 20) << s;
+    }
+}
+
 TEST(SkinResources, TrackBarPiecesCarryTheKeyWhereTheyAreDrawnWithIt)
 {
     for (int s = 1; s <= 5; ++s) {
