@@ -11,10 +11,21 @@ namespace {
 // Shared by every catalogue: loads never run at the same time (one GUI thread).
 char ReadBuffer[OrlendaData::kReadBufferSize];
 
+// The file never leaves the loading thread, so stdio's per-call locking buys nothing; where
+// the C library offers unlocked calls they more than halve the cost of the many small reads.
+std::size_t readBytes(std::FILE* file, void* to, std::size_t size)
+{
+#if defined(__GLIBC__)
+    return fread_unlocked(to, 1, size, file);
+#else
+    return std::fread(to, 1, size, file);
+#endif
+}
+
 bool readUInt32(std::FILE* file, uint32_t& value)
 {
     unsigned char bytes[4];
-    if (std::fread(bytes, 1, sizeof bytes, file) != sizeof bytes)
+    if (readBytes(file, bytes, sizeof bytes) != sizeof bytes)
         return false;
     value = uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16
         | uint32_t(bytes[3]) << 24;
@@ -72,7 +83,7 @@ bool OrlendaData::Load(const char* fileName)
     bool complete = false;
     char header[7];
     uint32_t count = 0;
-    if (std::fread(header, 1, sizeof header, file) == sizeof header && readUInt32(file, count)) {
+    if (readBytes(file, header, sizeof header) == sizeof header && readUInt32(file, count)) {
         uint32_t i = 0;
         try {
             for (; i < count; ++i) {
@@ -146,7 +157,7 @@ bool OrlendaData::ReadString(std::FILE* file, char* buffer)
     // nothing is allocated from the length field.
     if (length > kReadBufferSize - 1)
         return false;
-    if (length > 0 && std::fread(buffer, 1, length, file) != length)
+    if (length > 0 && readBytes(file, buffer, length) != length)
         return false;
     buffer[length] = '\0';
     return true;
