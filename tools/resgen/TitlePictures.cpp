@@ -121,6 +121,29 @@ int cornerOf(Style s)
     return s == Style::WinXP ? 13 : s == Style::BlueGlass ? 11 : 0;
 }
 
+// Where the window region rounds a top corner (an ellipse `corner` pixels across), the
+// picture shows the form colour outside and the border arc along the curve.
+void roundTopCorner(QPainter& p, Style s, int width, bool right)
+{
+    const int corner = cornerOf(s);
+    if (corner == 0)
+        return;
+    const int bw = borderWidthOf(s);
+    const qreal left = right ? width - corner : 0;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QPainterPath outside;
+    outside.addRect(right ? width - corner / 2.0 : 0, 0, corner / 2.0, corner / 2.0);
+    QPainterPath round;
+    round.addEllipse(QRectF(left, 0, corner, corner));
+    p.fillPath(outside.subtracted(round), look(s).formBg);
+    p.setPen(QPen(borderOf(s), bw));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(
+        QRectF(left + bw / 2.0, bw / 2.0, corner - bw, corner - bw), right ? 0 : 90 * 16, 90 * 16);
+    p.restore();
+}
+
 // Left piece: the band with the window's left border and, where the frame rounds its top
 // corners, the arc; outside the arc the window region cuts the pixels away anyway.
 QImage leftPiece(Style s, int width)
@@ -154,21 +177,14 @@ QImage leftPiece(Style s, int width)
     p.setRenderHint(QPainter::Antialiasing, false);
     const QColor border = borderOf(s);
     const int bw = borderWidthOf(s);
-    p.fillRect(QRect(0, 0, bw, h), border);
+    // The frame paints the border itself and shows this picture's first columns just inside
+    // it, so a one-pixel border must not be drawn here as well. The wide WinXP border is
+    // drawn so the rounded top band stays one colour.
+    if (bw > 1)
+        p.fillRect(QRect(0, 0, bw, h), border);
     if (s == Style::MacOS)
-        p.fillRect(QRect(1, 1, 1, h - 2), QColor(0xFF, 0xFF, 0xFF));
-    const int corner = cornerOf(s);
-    if (corner > 0) {
-        p.setRenderHint(QPainter::Antialiasing, true);
-        QPainterPath outside;
-        outside.addRect(0, 0, corner, corner);
-        QPainterPath round;
-        round.addEllipse(QRectF(0, 0, 2 * corner, 2 * corner));
-        p.fillPath(outside.subtracted(round), look(s).formBg);
-        p.setPen(QPen(border, bw));
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(bw / 2.0, bw / 2.0, 2 * corner - bw, 2 * corner - bw), 90 * 16, 90 * 16);
-    }
+        p.fillRect(QRect(0, 1, 1, h - 2), QColor(0xFF, 0xFF, 0xFF));
+    roundTopCorner(p, s, width, false);
     return img;
 }
 
@@ -181,21 +197,11 @@ QImage rightPiece(Style s, int width)
     Canvas p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
     const int bw = borderWidthOf(s);
-    p.fillRect(QRect(width - bw, 0, bw, h), borderOf(s));
+    if (bw > 1)
+        p.fillRect(QRect(width - bw, 0, bw, h), borderOf(s));
     if (s == Style::MacOS)
-        p.fillRect(QRect(width - 2, 1, 1, h - 2), QColor(0xD8, 0xD8, 0xD8));
-    const int corner = cornerOf(s);
-    if (corner > 0) {
-        p.setRenderHint(QPainter::Antialiasing, true);
-        QPainterPath outside;
-        outside.addRect(width - corner, 0, corner, corner);
-        QPainterPath round;
-        round.addEllipse(QRectF(width - 2 * corner, 0, 2 * corner, 2 * corner));
-        p.fillPath(outside.subtracted(round), look(s).formBg);
-        p.setPen(QPen(borderOf(s), bw));
-        p.drawArc(QRectF(width - 2 * corner + bw / 2.0, bw / 2.0, 2 * corner - bw, 2 * corner - bw),
-            0, 90 * 16);
-    }
+        p.fillRect(QRect(width - 1, 1, 1, h - 2), QColor(0xD8, 0xD8, 0xD8));
+    roundTopCorner(p, s, width, true);
     return img;
 }
 
