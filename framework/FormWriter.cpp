@@ -136,8 +136,17 @@ void Writer::writeCollection(const QString& name, const TCollection* collection)
 void Writer::writeProperties(const QObject* object, const QObject* defaults, const QString& prefix)
 {
     const QMetaObject* mo = object->metaObject();
+    // Settings first, handlers last: a handler bound early would hear the settings being read.
+    QList<QMetaProperty> ordered;
     for (int i = 0; i < mo->propertyCount(); ++i) {
-        const QMetaProperty p = mo->property(i);
+        if (!FormValues::isHandler(mo->property(i)))
+            ordered.append(mo->property(i));
+    }
+    for (int i = 0; i < mo->propertyCount(); ++i) {
+        if (FormValues::isHandler(mo->property(i)))
+            ordered.append(mo->property(i));
+    }
+    for (const QMetaProperty& p : std::as_const(ordered)) {
         if (!isPublished(p))
             continue;
         const QString name = prefix + QLatin1String(p.name());

@@ -27,5 +27,7 @@ void TRadioButton::checkedChanged(bool checked)
                 sibling->setChecked(false);
         }
     }
-    Click();
+    // A stored Checked being read is a setting, not a choice the form reacts to.
+    if (!IsLoading())
+        Click();
 }

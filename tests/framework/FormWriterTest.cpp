@@ -4,6 +4,7 @@
 #include "framework/FormWriter.h"
 #include "framework/OrlendaException.h"
 #include "framework/TImageList.h"
+#include "framework/TRadioButton.h"
 #include "framework/TImage.h"
 #include "framework/TStatusBar.h"
 #include "framework/TStatusPanel.h"
@@ -104,6 +105,10 @@ TEST(FormWriterTest, AWrittenFormReadsBackIntoTheSameState)
       <property name="BorderStyle">bsNone</property>
       <property name="OnChange">NodeChange</property>
     </object>
+    <object class="TRadioButton" name="rbName">
+      <property name="OnClick">ControlClick</property>
+      <property name="Checked">true</property>
+    </object>
   </object>
   <object class="TImage" name="imgTitle">
     <property name="Align">alClient</property>
@@ -123,6 +128,10 @@ TEST(FormWriterTest, AWrittenFormReadsBackIntoTheSameState)
     TestForm copy;
     readForm(&copy, written);
     expectSameForms(original, copy);
+    // A stored Checked is no click, whichever order the handler was stored in; docking after
+    // the read is a real resize, and OnCreate comes last.
+    EXPECT_EQ(original.log, QStringList({ "resize:pnlMain", "create:1:7" }));
+    EXPECT_EQ(copy.log, QStringList({ "create:1:7" })) << "stored sizes are already docked";
     EXPECT_EQ(
         copy.findChild<TTreeView*>("tvValue")->Images(), copy.findChild<TImageList*>("imgValue"));
     EXPECT_EQ(copy.pnlMain->geometry(), original.pnlMain->geometry());
