@@ -1,0 +1,69 @@
+// Loads arbitrary bytes as a catalogue file and checks what the reader promises about them.
+#include "catalogue/OrlendaData.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// The smallest record: five empty strings and two indexes.
+constexpr std::size_t kMinimumRecord = 5 * 4 + 2 * 4;
+constexpr std::size_t kFixedPart = 7 + 4;
+
+const std::string& inputPath()
+{
+    static const std::string path = "/tmp/orlenda_fuzz_" + std::to_string(getpid()) + ".dat";
+    return path;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    std::FILE* file = std::fopen(inputPath().c_str(), "wb");
+    if (!file)
+        std::abort();
+    if (size && std::fwrite(data, 1, size, file) != size)
+        std::abort();
+    std::fclose(file);
+
+    OrlendaData catalogue(inputPath().c_str());
+    const std::size_t count = std::size_t(catalogue.GetCount());
+    if (size < kFixedPart && count != 0)
+        std::abort();
+    if (size >= kFixedPart && count > (size - kFixedPart) / kMinimumRecord)
+        std::abort();
+    for (std::size_t i = 0; i < count; ++i) {
+        const tagSysValItem* item = catalogue.GetItem(int(i));
+        if (strnlen(item->szName, sizeof item->szName) > 11
+            || strnlen(item->szLength, sizeof item->szLength) > 23)
+            std::abort();
+        if (item->strDescription.size() >= OrlendaData::kReadBufferSize
+            || item->strExtra.size() >= OrlendaData::kReadBufferSize
+            || item->strDetail.size() >= OrlendaData::kReadBufferSize
+            || item->strDetail.find('\0') != std::string::npos)
+            std::abort();
+    }
+    // A successful load read exactly the count the file gives.
+    const bool loaded = catalogue.Load(nullptr);
+    if (size >= kFixedPart) {
+        uint32_t stated = 0;
+        for (int b = 0; b < 4; ++b)
+            stated |= uint32_t(data[7 + b]) << (8 * b);
+        if (loaded != (std::size_t(catalogue.GetCount()) == stated))
+            std::abort();
+    } else if (loaded) {
+        std::abort();
+    }
+    try {
+        catalogue.GetItem(catalogue.GetCount());
+        std::abort();
+    } catch (const std::out_of_range&) {
+    }
+    return 0;
+}
