@@ -8,6 +8,7 @@
 #include "framework/TForm.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMetaMethod>
 #include <QPointer>
@@ -27,7 +28,7 @@ public:
     {
     }
 
-    void run();
+    void run(QIODevice* device);
 
 private:
     struct Saved {
@@ -72,12 +73,9 @@ private:
     QList<PendingReference> m_references;
 };
 
-void Reader::run()
+void Reader::run(QIODevice* device)
 {
-    QFile file(m_fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(0, m_fileName, QStringLiteral("cannot open form description"));
-    m_xml.setDevice(&file);
+    m_xml.setDevice(device);
     Component* root = Component::of(m_form);
     if (root)
         root->SetLoading(true);
@@ -277,7 +275,9 @@ void Reader::readProperty(QObject* object, bool atRoot, int depth)
             if (picture.isNull())
                 fail(at, path, QStringLiteral("picture data cannot be read for"));
         } else if (!text.trimmed().isEmpty()) {
-            picture = QImage(text.trimmed());
+            // Only files: a device or pipe named here would never end.
+            if (QFileInfo(text.trimmed()).isFile())
+                picture = QImage(text.trimmed());
             if (picture.isNull())
                 fail(at, text.trimmed(), QStringLiteral("picture cannot be read"));
         }
@@ -392,5 +392,14 @@ void Reader::rollBack()
 
 void readForm(QWidget* form, const QString& fileName)
 {
-    Reader(form, fileName).run();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FormDescriptionError(
+            fileName, 0, fileName, QStringLiteral("cannot open form description"));
+    readForm(form, &file, fileName);
+}
+
+void readForm(QWidget* form, QIODevice* device, const QString& fileName)
+{
+    Reader(form, fileName).run(device);
 }

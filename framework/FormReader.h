@@ -10,24 +10,25 @@
 // colours "#RRGGBB" or a system colour name (clBtnFace); strings as they stand; nested
 // properties with a dot ("Font.Height", "Constraints.MinWidth"); component references by name,
 // resolved after all components exist (an empty value clears one); pictures (QImage
-// properties) as a resource or file path, or inline with encoding="base64" (PNG or BMP data,
-// as the writer stores them).
-// Collections: <property name="Items"><item><property name="Width">20</property></item>...
-// replace the collection's items.
-// Events: a property of type FormMethod names a method of the form, declared Q_INVOKABLE or as a
-// slot with the sender first, e.g. Q_INVOKABLE void rbNameClick(QObject* Sender); an empty value
-// clears the handler.
-// Fields: a form class may declare Q_PROPERTY(TTreeView* tvValue MEMBER tvValue); after the
-// components are built, every such writable pointer property named like a component receives it.
-// Alignment: docked controls of one kind are laid out in the order of their stored positions
-// (alTop by Top, alLeft by Left, alBottom and alRight from the far edge), child order breaking
-// ties. When the form is a TForm, its OnCreate is raised at the end, after every component's
-// Loaded(). Errors throw FormDescriptionError (file, line, name): the components built so far are
-// deleted and the form's own settings assigned so far are put back, so nothing half-built remains.
+// properties) as a resource or regular file path, or inline with encoding="base64" (PNG or BMP
+// data, as the writer stores them). Collections: <property name="Items"><item><property
+// name="Width">20</property></item>... replace the collection's items. Events: a property of type
+// FormMethod names a method of the form, declared Q_INVOKABLE or as a slot with the sender first,
+// e.g. Q_INVOKABLE void rbNameClick(QObject* Sender); an empty value clears the handler. Fields: a
+// form class may declare Q_PROPERTY(TTreeView* tvValue MEMBER tvValue); after the components are
+// built, every such writable pointer property named like a component receives it. Alignment: docked
+// controls of one kind are laid out in the order of their stored positions (alTop by Top, alLeft by
+// Left, alBottom and alRight from the far edge), child order breaking ties. When the form is a
+// TForm, its OnCreate is raised at the end, after every component's Loaded(). Errors throw
+// FormDescriptionError (file, line, name): the components built so far are deleted and the form's
+// own settings assigned so far are put back, so nothing half-built remains.
 #pragma once
 
 #include <QString>
 
+class QIODevice;
 class QWidget;
 
 void readForm(QWidget* form, const QString& fileName);
+// The same from an open device; `fileName` is what errors name.
+void readForm(QWidget* form, QIODevice* device, const QString& fileName);
