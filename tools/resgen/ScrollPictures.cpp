@@ -23,13 +23,19 @@ QColor scrollBackground(Style s)
 }
 
 // The face of a scroll button or thumb, shaded across its thickness.
-void paintFace(QPainter& p, Style s, const QRectF& r, State st, bool acrossIsVertical)
+void paintFace(QPainter& p, Style s, const QRectF& r, State st, bool acrossIsVertical, bool thumb)
 {
     const Look& l = look(s);
     QColor a = l.faceTop, b = l.faceBottom, rim = l.border;
     switch (s) {
     case Style::MacOS:
-        a = QColor(0xDA, 0xEA, 0xFF), b = QColor(0x5C, 0x94, 0xE0), rim = QColor(0x3A, 0x62, 0xA0);
+        // Light grey arrows; the blue accent is kept for the thumb.
+        if (thumb)
+            a = QColor(0xDA, 0xEA, 0xFF), b = QColor(0x5C, 0x94, 0xE0),
+            rim = QColor(0x3A, 0x62, 0xA0);
+        else
+            a = QColor(0xFC, 0xFC, 0xFC), b = QColor(0xCC, 0xCC, 0xCC),
+            rim = QColor(0x8A, 0x8A, 0x8A);
         break;
     case Style::WinXP:
         a = QColor(0xE6, 0xEE, 0xFF), b = QColor(0xB8, 0xCE, 0xFA), rim = QColor(0xA4, 0xB8, 0xE6);
@@ -63,7 +69,9 @@ QColor arrowColor(Style s, State st)
 {
     if (s == Style::WinXP)
         return QColor(0x4D, 0x61, 0x85);
-    if (s == Style::MacOS || s == Style::BlueGlass)
+    if (s == Style::MacOS)
+        return st == State::Normal ? QColor(0x50, 0x50, 0x50) : QColor(0x39, 0x73, 0xC4);
+    if (s == Style::BlueGlass)
         return st == State::Normal ? QColor(0x1A, 0x34, 0x70) : QColor(0x0A, 0x1E, 0x50);
     return look(s).glyph;
 }
@@ -75,7 +83,7 @@ QImage scrollButtons(Style s, int w, int h)
         for (State st : { State::Normal, State::Hot, State::Down }) {
             QImage f = blank(w, h, scrollBackground(s));
             Canvas p(&f);
-            paintFace(p, s, QRectF(0, 0, w, h), st, false);
+            paintFace(p, s, QRectF(0, 0, w, h), st, false, false);
             QRectF c(0, 0, w, h);
             if (st == State::Down)
                 c.translate(0.5, 0.5);
@@ -92,7 +100,7 @@ QImage thumb(Style s, int piece)
     QImage img = blank(w, h, scrollBackground(s));
     Canvas p(&img);
     const QRectF body(0, 1, w, h - 2);
-    paintFace(p, s, body, State::Normal, true);
+    paintFace(p, s, body, State::Normal, true, true);
     p.end();
     // The middle piece is uniform along the bar so stretching keeps it clean: repaint it as
     // one column of the finished body, repeated.
