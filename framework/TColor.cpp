@@ -13,7 +13,7 @@ struct NamedColor {
 };
 
 // Every name a stored colour may carry; printing picks the first entry of a value.
-constexpr std::array<NamedColor, 52> namedColors { {
+constexpr NamedColor namedColors[] = {
     { "clBlack", clBlack },
     { "clMaroon", clMaroon },
     { "clGreen", clGreen },
@@ -30,6 +30,8 @@ constexpr std::array<NamedColor, 52> namedColors { {
     { "clFuchsia", clFuchsia },
     { "clAqua", clAqua },
     { "clWhite", clWhite },
+    { "clLtGray", clLtGray },
+    { "clDkGray", clDkGray },
     { "clMoneyGreen", clMoneyGreen },
     { "clSkyBlue", clSkyBlue },
     { "clCream", clCream },
@@ -66,7 +68,7 @@ constexpr std::array<NamedColor, 52> namedColors { {
     { "clGradientInactiveCaption", clGradientInactiveCaption },
     { "clMenuHighlight", clMenuHighlight },
     { "clMenuBar", clMenuBar },
-} };
+};
 
 struct PaletteRole {
     QPalette::ColorGroup group;

@@ -81,6 +81,8 @@ inline constexpr TColor clBlue { 0xFF0000 };
 inline constexpr TColor clFuchsia { 0xFF00FF };
 inline constexpr TColor clAqua { 0xFFFF00 };
 inline constexpr TColor clWhite { 0xFFFFFF };
+inline constexpr TColor clLtGray { 0xC0C0C0 };
+inline constexpr TColor clDkGray { 0x808080 };
 inline constexpr TColor clMoneyGreen { 0xC0DCC0 };
 inline constexpr TColor clSkyBlue { 0xF0CAA6 };
 inline constexpr TColor clCream { 0xF0FBFF };

@@ -39,6 +39,7 @@ TEST(TColorTest, ParsesNamesHexAndStoredIntegers)
     EXPECT_EQ(TColor::fromString(u"clBtnFace"), clBtnFace);
     EXPECT_EQ(TColor::fromString(u"CLBTNFACE"), clBtnFace);
     EXPECT_EQ(TColor::fromString(u"clFuchsia"), TColor(0xFF00FF));
+    EXPECT_EQ(TColor::fromString(u"clLtGray"), clSilver);
     EXPECT_EQ(TColor::fromString(u"#002CC8"), TColor::fromRgb(0x00, 0x2C, 0xC8));
     EXPECT_EQ(TColor::fromString(u" #e7e7e7 "), TColor(0xE7E7E7));
     EXPECT_EQ(TColor::fromString(u"$00C8D0D4"), TColor(0x00C8D0D4));
