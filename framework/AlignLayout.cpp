@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QMetaProperty>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QWidget>
 #include <algorithm>
@@ -153,9 +154,11 @@ void realign(QWidget* container)
     }
     state.aligning = true;
     // A handler reacting to a resize may move docked controls again; a few passes settle it.
-    for (int pass = 0; pass < 8; ++pass) {
+    const QPointer<QWidget> alive(container);
+    for (int pass = 0; pass < 8 && alive; ++pass) {
         passes()[container].pending = false;
-        std::vector<QWidget*> widgets;
+        // Guarded: a resize handler run by one placement may delete a sibling.
+        std::vector<QPointer<QWidget>> widgets;
         std::vector<Item> items;
         for (QObject* child : container->children()) {
             auto* w = qobject_cast<QWidget*>(child);
@@ -171,7 +174,7 @@ void realign(QWidget* container)
         }
         alignItems(container->contentsRect(), items);
         for (size_t i = 0; i < widgets.size(); ++i) {
-            if (items[i].visible)
+            if (items[i].visible && widgets[i])
                 setBounds(widgets[i], items[i].bounds);
         }
         if (!passes()[container].pending)

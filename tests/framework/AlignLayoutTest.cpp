@@ -7,6 +7,7 @@
 #include "framework/TStatusBar.h"
 #include "framework/TTreeView.h"
 
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -51,6 +52,22 @@ TEST(AlignLayoutTest, OrdersOneKindByStoredPositionAndNeverGoesNegative)
     EXPECT_EQ(items[1].bounds, QRect(0, 0, 201, 0));
     EXPECT_EQ(items[0].bounds, QRect(201, 0, 3, 0));
     EXPECT_EQ(items[4].bounds.size(), QSize(0, 0));
+}
+
+TEST(AlignLayoutTest, AResizeHandlerMayDeleteADockedSiblingWhileDocking)
+{
+    TPanel container;
+    container.setBevelOuter(ControlTypes::TBevelCut::bvNone);
+    auto* first = new TPanel(&container);
+    QPointer<TPanel> second = new TPanel(&container);
+    first->setBounds(QRect(0, 0, 10, 20));
+    second->setBounds(QRect(0, 20, 10, 30));
+    first->setAlign(TAlign::alTop);
+    second->setAlign(TAlign::alTop);
+    first->OnResize = [&second](QObject*) { delete second.data(); };
+    container.setBounds(QRect(0, 0, 300, 200));
+    EXPECT_TRUE(second.isNull());
+    EXPECT_EQ(first->geometry(), QRect(0, 0, 300, 20));
 }
 
 // The main window's arrangement: banner on top, status strip at the bottom, the left pane, the
