@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMetaObject>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -88,7 +89,14 @@ void drawPieces(QPainter& canvas, const QImage& source, const Piece* pieces, siz
     const QRect visible = visiblePart(canvas, area);
     if (visible.isEmpty())
         return;
-    QImage buffer = composeBuffer(visible.size());
+    // Only the raster engine is done with an image when drawImage returns; recording or
+    // printing engines may keep it, so they get an image of their own.
+    const bool raster
+        = canvas.paintEngine() && canvas.paintEngine()->type() == QPaintEngine::Raster;
+    QImage buffer = raster ? composeBuffer(visible.size())
+                           : QImage(visible.size(), QImage::Format_ARGB32_Premultiplied);
+    if (!raster)
+        buffer.fill(Qt::transparent);
     const QPoint offset = -visible.topLeft();
     for (size_t i = 0; i < count; ++i)
         BitmapOps::stretchBlt(buffer, pieces[i].target.rect().translated(offset), source,
