@@ -94,7 +94,8 @@ void stretchInto(QImage& destination, const QRect& target, const QImage& source,
                 const QRgb s = from[sx];
                 if (keyed && (s & 0x00FFFFFFu) == keyRgb)
                     continue;
-                to[i] = s;
+                // RGB32 ignores the top byte, and not every producer sets it.
+                to[i] = s | 0xFF000000u;
             }
             continue;
         }

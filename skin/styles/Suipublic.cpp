@@ -7,6 +7,7 @@
 #include "skin/styles/TsuiFileTheme.h"
 
 #include <QApplication>
+#include <QtMath>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMetaObject>
@@ -75,8 +76,10 @@ QRect visiblePart(const QPainter& canvas, const QRect& area)
         visible &= canvas.clipBoundingRect().toAlignedRect();
     const QTransform& transform = canvas.worldTransform();
     if (canvas.device() && transform.type() <= QTransform::TxTranslate) {
+        // One pixel of slack on each side for fractional origins.
         const QRect device(0, 0, canvas.device()->width(), canvas.device()->height());
-        visible &= device.translated(-int(transform.dx()), -int(transform.dy()));
+        visible &= device.translated(-qFloor(transform.dx()), -qFloor(transform.dy()))
+                       .adjusted(-1, -1, 1, 1);
     }
     return visible;
 }

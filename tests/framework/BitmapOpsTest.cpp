@@ -101,6 +101,14 @@ TEST(BitmapOpsTest, TranslucentSourcesBlendAndOtherFormatsAreKept)
     EXPECT_NEAR(qRed(mixed), 128, 1);
     EXPECT_NEAR(qBlue(mixed), 127, 1);
 
+    // RGB32 leaves the top byte unused; a producer that leaves it 0 must still give opaque pixels.
+    QImage loose(1, 1, QImage::Format_RGB32);
+    reinterpret_cast<QRgb*>(loose.bits())[0] = 0x00123456u;
+    QImage premultiplied(1, 1, QImage::Format_ARGB32_Premultiplied);
+    premultiplied.fill(Qt::transparent);
+    BitmapOps::stretchBlt(premultiplied, QRect(0, 0, 1, 1), loose, loose.rect());
+    EXPECT_EQ(premultiplied.pixel(0, 0), 0xFF123456u);
+
     QImage rgb888(3, 1, QImage::Format_RGB888);
     rgb888.fill(Qt::white);
     BitmapOps::stretchBlt(rgb888, QRect(0, 0, 3, 1), probeImage(3, 1), QRect(0, 0, 3, 1));
