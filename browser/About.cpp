@@ -8,4 +8,12 @@ TfmAbout::TfmAbout(QWidget* owner)
 {
     initBrowserResources();
     readForm(this, QString::fromLatin1(kFormDescription));
+    // The stored label widths are those of the design font; auto-sized labels fit the font
+    // they really got once loading is over.
+    for (TLabel* label : { Label1, Label2 }) {
+        if (label && label->AutoSize()) {
+            label->setAutoSize(false);
+            label->setAutoSize(true);
+        }
+    }
 }
