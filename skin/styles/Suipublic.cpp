@@ -113,6 +113,20 @@ QImage rotatedQuarter(const QImage& bitmap, qreal degrees)
     return bitmap.transformed(QTransform().rotate(degrees));
 }
 
+// A form's own active state. A form inside an MDI frame shares the frame's top-level window, so
+// it is active only while it is the frame's active child.
+bool isFormActive(const QWidget* form)
+{
+    if (!form)
+        return false;
+    const QMdiSubWindow* sub = qobject_cast<const QMdiSubWindow*>(form);
+    if (!sub)
+        sub = qobject_cast<const QMdiSubWindow*>(form->parentWidget());
+    if (sub && sub->mdiArea())
+        return sub->mdiArea()->activeSubWindow() == sub && sub->isActiveWindow();
+    return form->isActiveWindow();
+}
+
 QPointer<QWidget>& mainFormSlot()
 {
     static QPointer<QWidget> form;
@@ -415,7 +429,7 @@ bool FormHasFocus(QWidget* form)
 {
     QWidget* mainForm = MainForm();
     if (!mainForm)
-        return form && form->isActiveWindow();
+        return isFormActive(form);
     QMdiArea* mdiClient = mainForm->findChild<QMdiArea*>();
     if (mdiClient && form == mainForm)
         return true;
@@ -428,7 +442,7 @@ bool FormHasFocus(QWidget* form)
         if (active && (active == form || active->widget() == form))
             return true;
     }
-    return form->isActiveWindow();
+    return isFormActive(form);
 }
 
 bool IsHasProperty(const QObject* component, const char* name)

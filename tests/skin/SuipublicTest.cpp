@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStringList>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <utility>
 
@@ -544,6 +546,31 @@ TEST(SuipublicTest, FormHasFocusFollowsTheMainFormRules)
     EXPECT_TRUE(FormHasFocus(&mainForm)); // an MDI main form always counts as focused
     EXPECT_FALSE(FormHasFocus(&form));
     SetMainForm(nullptr);
+}
+
+TEST(SuipublicTest, FormHasFocusCountsOnlyTheActiveChildOfAnMdiMainForm)
+{
+    QWidget mainForm;
+    mainForm.resize(400, 300);
+    auto* client = new QMdiArea(&mainForm);
+    client->resize(400, 300);
+    auto* first = new QWidget;
+    auto* second = new QWidget;
+    client->addSubWindow(first);
+    QMdiSubWindow* secondWindow = client->addSubWindow(second);
+    mainForm.show();
+    mainForm.activateWindow();
+    if (!QTest::qWaitForWindowActive(&mainForm))
+        GTEST_SKIP() << "this platform does not activate windows";
+    client->setActiveSubWindow(secondWindow);
+
+    SetMainForm(&mainForm);
+    EXPECT_TRUE(FormHasFocus(second));
+    EXPECT_FALSE(FormHasFocus(first)); // shares the active top-level window, but is not active
+    EXPECT_TRUE(FormHasFocus(nullptr));
+    SetMainForm(nullptr);
+    EXPECT_FALSE(FormHasFocus(first));
+    EXPECT_TRUE(FormHasFocus(second));
 }
 
 TEST(SuipublicTest, PCharToStrCopiesTheText)
