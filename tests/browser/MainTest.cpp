@@ -127,6 +127,11 @@ TEST_F(MainTest, ClickingANodeWithTheMouseShowsThatNodesPage)
         form->tvValue->viewport(), Qt::LeftButton, {}, form->tvValue->visualItemRect(qa).center());
     EXPECT_EQ(form->wbMain->LocationURL(), pageUrl("group"));
     EXPECT_TRUE(form->wbMain->toPlainText().contains("System Values for QA"));
+
+    // The keyboard moves the selection to the next node: QA's second value.
+    QTest::keyClick(form->tvValue, Qt::Key_Down);
+    QTest::keyClick(form->tvValue, Qt::Key_Down);
+    EXPECT_TRUE(form->wbMain->toPlainText().contains("Detail of QABNORMSW"));
 }
 
 TEST_F(MainTest, TheViewMenuRebuildsWithoutTouchingTheRadioButtons)
