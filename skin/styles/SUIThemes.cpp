@@ -5,8 +5,8 @@
 #include "skin/styles/TsuiFileTheme.h"
 
 #include <QHash>
-#include <string_view>
 #include <QWidget>
+#include <string_view>
 
 // Outside any namespace: Q_INIT_RESOURCE names a global function.
 static void initSkinResources()
