@@ -100,10 +100,21 @@ bool GetInsideThemeBool(TsuiUIStyle style, int index)
     return found.kind == TsuiType::Bool && (found.value->number & 0xFF) != 0;
 }
 
+bool IsSUIForm(const QObject* object)
+{
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    if (!widget)
+        return false;
+    if (widget->isWindow())
+        return true;
+    const QWidget* parent = widget->parentWidget();
+    return parent && parent->inherits("QMdiSubWindow");
+}
+
 TsuiUIStyle GetSUIFormStyle(QObject* owner)
 {
     const auto* form = qobject_cast<QWidget*>(owner);
-    if (!form || !form->isWindow())
+    if (!form || !IsSUIForm(form))
         return TsuiUIStyle::DeepBlue;
     for (QObject* child : form->children()) {
         if (!child->isWidgetType() || !isTsuiForm(child))

@@ -48,6 +48,9 @@ uint32_t GetInsideThemeColor(TsuiUIStyle style, int index); // 0x00BBGGRR
 int32_t GetInsideThemeInt(TsuiUIStyle style, int index);
 bool GetInsideThemeBool(TsuiUIStyle style, int index);
 
+// A form: a top-level widget, or the widget an MDI sub-window shows (an MDI child form).
+bool IsSUIForm(const QObject* object);
+
 // The style a new themed control takes: that of the first TsuiForm among the direct child
 // widgets of `owner` when it is a form (a top-level widget), DeepBlue otherwise.
 TsuiUIStyle GetSUIFormStyle(QObject* owner);

@@ -19,8 +19,12 @@ QObject* SuiThemedControl::ownerOf(QObject* control)
     if (!control)
         return nullptr;
     if (control->isWidgetType()) {
-        auto* parent = static_cast<QWidget*>(control)->parentWidget();
-        return parent ? parent->window() : nullptr;
+        // The nearest form above the control; an MDI child form counts, not only the window.
+        for (QWidget* up = static_cast<QWidget*>(control)->parentWidget(); up;
+             up = up->parentWidget())
+            if (IsSUIForm(up))
+                return up;
+        return nullptr;
     }
     return control->parent();
 }

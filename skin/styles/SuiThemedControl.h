@@ -33,7 +33,7 @@ public:
 
     // Creation: take the style of the owner form's TsuiForm (DeepBlue without one) and load.
     void initFromOwner(QObject* owner);
-    // The owner of a control: the form its parent widget lies on; a non-widget's parent.
+    // The owner of a control: the nearest form above it (IsSUIForm); a non-widget's parent.
     static QObject* ownerOf(QObject* control);
 
     TsuiUIStyle uiStyle() const { return m_style; }

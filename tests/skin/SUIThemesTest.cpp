@@ -3,6 +3,7 @@
 #include "skin/styles/Suiresdef.h"
 #include "skin/styles/TsuiFileTheme.h"
 
+#include <QMdiArea>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -204,6 +205,19 @@ TEST(SUIThemes, ANewControlTakesTheStyleOfTheFirstFrameOnItsForm)
     themesprobe::TsuiForm nested(&panel);
     nested.style = TsuiUIStyle::Protein;
     EXPECT_EQ(GetSUIFormStyle(&bare), TsuiUIStyle::DeepBlue);
+}
+
+TEST(SUIThemes, AFormInsideAnMdiSubWindowIsAFormToo)
+{
+    QMdiArea area;
+    auto* child = new QWidget;
+    themesprobe::TsuiForm frame(child);
+    frame.style = TsuiUIStyle::WinXP;
+    area.addSubWindow(child);
+    EXPECT_FALSE(child->isWindow());
+    EXPECT_TRUE(IsSUIForm(child));
+    EXPECT_EQ(GetSUIFormStyle(child), TsuiUIStyle::WinXP);
+    EXPECT_FALSE(IsSUIForm(&frame));
 }
 
 TEST(SUIThemes, UsingFileThemeOnlyForFromThemeFileWithAUsableTheme)
