@@ -3,6 +3,7 @@
 #include "framework/OrlendaException.h"
 
 #include <QMessageBox>
+#include <exception>
 
 namespace ApplicationExceptions {
 
@@ -41,6 +42,11 @@ void ShowMessage(const QString& message)
 void HandleException()
 {
     QString message;
+    // Called outside a handler there is nothing to rethrow; terminating would be worse.
+    if (!std::current_exception()) {
+        ShowMessage(message);
+        return;
+    }
     try {
         throw;
     } catch (const OrlendaException& e) {

@@ -18,8 +18,11 @@
 // form class may declare Q_PROPERTY(TTreeView* tvValue MEMBER tvValue); after the components are
 // built, every such writable pointer property named like a component receives it. Alignment: docked
 // controls of one kind are laid out in the order of their stored positions (alTop by Top, alLeft by
-// Left, alBottom and alRight from the far edge), child order breaking ties. When the form is a
-// TForm, its OnCreate is raised at the end, after every component's Loaded(). Errors throw
+// Left, alBottom and alRight from the far edge), child order breaking ties.
+// Docking waits until all settings are in; the settings themselves raise no OnResize and no
+// radio-button OnClick. Docking after the read raises OnResize where a size changed, as does a
+// control's first showing. Then every component's Loaded() runs and, when the form is a TForm,
+// its OnCreate is raised last (an exception from it is shown and creation goes on). Errors throw
 // FormDescriptionError (file, line, name): the components built so far are deleted and the form's
 // own settings assigned so far are put back, so nothing half-built remains.
 #pragma once

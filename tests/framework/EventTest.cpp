@@ -134,6 +134,10 @@ TEST_F(EventTest, StartUpEndsWithAShownMessageWhenAnExceptionEscapes)
     EXPECT_EQ(shown, QStringList({ "orlenda.dat is damaged" }));
     EXPECT_EQ(ApplicationExceptions::RunStartup([]() -> int { throw 42; }), 1);
     EXPECT_EQ(shown.last(), "");
+
+    // Asked to show "the current exception" when there is none, it shows an empty message.
+    ApplicationExceptions::HandleException();
+    EXPECT_EQ(shown.size(), 3);
 }
 
 } // namespace
