@@ -7,6 +7,7 @@
 #include "framework/TRadioButton.h"
 #include "framework/TTreeView.h"
 
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -133,6 +134,43 @@ TEST(TTreeViewTest, ChangeCarriesTheSenderAndTheNewNode)
     tree->clearNodes();
     EXPECT_EQ(sender, tree);
     EXPECT_EQ(nodes, QStringList({ "QABNORMSW", "QA", "none" }));
+}
+
+} // namespace
+
+namespace {
+
+TEST(TPanelTest, BevelsAreOnePixelRingsAndNarrowTheDockingArea)
+{
+    TPanel panel;
+    panel.setColor(QColor(0xE8, 0xE8, 0xE8));
+    panel.setBevelOuter(ControlTypes::TBevelCut::bvLowered);
+    panel.setBevelInner(ControlTypes::TBevelCut::bvRaised);
+    panel.setBorderWidth(2);
+    EXPECT_EQ(panel.frameWidth(), 4);
+    EXPECT_EQ(panel.contentsMargins(), QMargins(4, 4, 4, 4));
+
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    panel.paintPanel(painter, image.rect());
+    painter.end();
+    const QRgb light = panel.palette().color(QPalette::Light).rgb();
+    const QRgb dark = panel.palette().color(QPalette::Dark).rgb();
+    const QRgb face = qRgb(0xE8, 0xE8, 0xE8);
+    // Lowered outside: dark top and left, light bottom and right.
+    EXPECT_EQ(image.pixel(5, 0), dark);
+    EXPECT_EQ(image.pixel(0, 5), dark);
+    EXPECT_EQ(image.pixel(5, 9), light);
+    EXPECT_EQ(image.pixel(19, 5), light);
+    // Two pixels of border in the panel's colour, then the raised inner ring.
+    EXPECT_EQ(image.pixel(5, 1), face);
+    EXPECT_EQ(image.pixel(5, 2), face);
+    EXPECT_EQ(image.pixel(5, 3), light);
+    EXPECT_EQ(image.pixel(3, 5), light);
+    EXPECT_EQ(image.pixel(5, 6), dark);
+    EXPECT_EQ(image.pixel(16, 5), dark);
+    EXPECT_EQ(image.pixel(8, 4), face);
 }
 
 } // namespace
