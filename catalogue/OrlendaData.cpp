@@ -10,10 +10,20 @@ namespace {
 
 // Shared by every catalogue: loads never run at the same time (one GUI thread).
 char ReadBuffer[OrlendaData::kReadBufferSize];
+char StreamBuffer[OrlendaData::kStreamBufferSize];
 
-// The file never leaves the loading thread, so stdio's per-call locking buys nothing; where
-// the C library offers unlocked calls they more than halve the cost of the many small reads.
-std::size_t readBytes(std::FILE* file, void* to, std::size_t size)
+// The file never leaves the loading thread, so stdio's per-call locking buys nothing. The bytes
+// of an integer come straight from the stream's buffer.
+int readByte(std::FILE* file)
+{
+#if defined(__GLIBC__)
+    return getc_unlocked(file);
+#else
+    return std::getc(file);
+#endif
+}
+
+std::size_t readBytes(std::FILE* file, char* to, std::size_t size)
 {
 #if defined(__GLIBC__)
     return fread_unlocked(to, 1, size, file);
@@ -24,11 +34,14 @@ std::size_t readBytes(std::FILE* file, void* to, std::size_t size)
 
 bool readUInt32(std::FILE* file, uint32_t& value)
 {
-    unsigned char bytes[4];
-    if (readBytes(file, bytes, sizeof bytes) != sizeof bytes)
-        return false;
-    value = uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16
-        | uint32_t(bytes[3]) << 24;
+    uint32_t result = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const int byte = readByte(file);
+        if (byte == EOF)
+            return false;
+        result |= uint32_t(byte) << shift;
+    }
+    value = result;
     return true;
 }
 
@@ -43,9 +56,9 @@ bool readInt32(std::FILE* file, int32_t& value)
 
 // Copies the text of the read buffer into a fixed field; longer names and length texts are
 // cut to fit rather than failing the record, so one odd record does not end the catalogue.
-template <std::size_t N> void copyFixed(char (&field)[N], const char* text)
+template <std::size_t N> void copyFixed(char (&field)[N], const char* text, std::size_t textLength)
 {
-    const std::size_t length = strnlen(text, N - 1);
+    const std::size_t length = std::min(textLength, N - 1);
     std::memcpy(field, text, length);
     field[length] = '\0';
 }
@@ -75,10 +88,9 @@ bool OrlendaData::Load(const char* fileName)
     if (!file)
         return false;
     // Records are read field by field; a buffer larger than stdio's default saves most of the
-    // read calls on a big catalogue. Without it the default buffer still works.
-    std::unique_ptr<char[]> streamBuffer(new (std::nothrow) char[kStreamBufferSize]);
-    if (streamBuffer)
-        std::setvbuf(file, streamBuffer.get(), _IOFBF, kStreamBufferSize);
+    // read calls on a big catalogue. It is shared like ReadBuffer, so a load allocates and
+    // frees no large block (freeing one makes the allocator sweep its small free chunks).
+    std::setvbuf(file, StreamBuffer, _IOFBF, sizeof StreamBuffer);
 
     bool complete = false;
     char header[7];
@@ -134,10 +146,10 @@ bool OrlendaData::AddItem(const tagSysValItem* item)
         return false;
     try {
         auto copy = std::make_unique<tagSysValItem>();
-        copyFixed(copy->szName, item->szName);
+        copyFixed(copy->szName, item->szName, strnlen(item->szName, sizeof item->szName));
         copy->nCategory = item->nCategory;
         copy->nValueType = item->nValueType;
-        copyFixed(copy->szLength, item->szLength);
+        copyFixed(copy->szLength, item->szLength, strnlen(item->szLength, sizeof item->szLength));
         copy->strDescription = item->strDescription;
         copy->strExtra = item->strExtra;
         copy->strDetail = item->strDetail;
@@ -148,7 +160,7 @@ bool OrlendaData::AddItem(const tagSysValItem* item)
     return true;
 }
 
-bool OrlendaData::ReadString(std::FILE* file, char* buffer)
+bool OrlendaData::ReadString(std::FILE* file, char* buffer, std::size_t* textLength)
 {
     uint32_t length = 0;
     if (!readUInt32(file, length))
@@ -160,27 +172,31 @@ bool OrlendaData::ReadString(std::FILE* file, char* buffer)
     if (length > 0 && readBytes(file, buffer, length) != length)
         return false;
     buffer[length] = '\0';
+    // The text ends at the first NUL byte of what was read.
+    const void* nul = length > 0 ? std::memchr(buffer, '\0', length) : nullptr;
+    *textLength = nul ? std::size_t(static_cast<const char*>(nul) - buffer) : length;
     return true;
 }
 
 bool OrlendaData::ReadItem(std::FILE* file, tagSysValItem* item)
 {
-    if (!ReadString(file, ReadBuffer))
+    std::size_t length = 0;
+    if (!ReadString(file, ReadBuffer, &length))
         return false;
-    copyFixed(item->szName, ReadBuffer);
+    copyFixed(item->szName, ReadBuffer, length);
     if (!readInt32(file, item->nCategory) || !readInt32(file, item->nValueType))
         return false;
-    if (!ReadString(file, ReadBuffer))
+    if (!ReadString(file, ReadBuffer, &length))
         return false;
-    copyFixed(item->szLength, ReadBuffer);
-    if (!ReadString(file, ReadBuffer))
+    copyFixed(item->szLength, ReadBuffer, length);
+    if (!ReadString(file, ReadBuffer, &length))
         return false;
-    item->strDescription = ReadBuffer;
-    if (!ReadString(file, ReadBuffer))
+    item->strDescription.assign(ReadBuffer, length);
+    if (!ReadString(file, ReadBuffer, &length))
         return false;
-    item->strExtra = ReadBuffer;
-    if (!ReadString(file, ReadBuffer))
+    item->strExtra.assign(ReadBuffer, length);
+    if (!ReadString(file, ReadBuffer, &length))
         return false;
-    item->strDetail = ReadBuffer;
+    item->strDetail.assign(ReadBuffer, length);
     return true;
 }

@@ -14,7 +14,7 @@ public:
     // kReadBufferSize - 1 bytes.
     static constexpr std::size_t kReadBufferSize = 40960;
     static constexpr const char* kDefaultFileName = "orlenda.dat";
-    static constexpr std::size_t kStreamBufferSize = 64 * 1024;
+    static constexpr std::size_t kStreamBufferSize = 256 * 1024;
 
     explicit OrlendaData(const char* fileName = nullptr);
     virtual ~OrlendaData();
@@ -32,7 +32,9 @@ public:
 
 private:
     static bool ReadItem(std::FILE* file, tagSysValItem* item);
-    static bool ReadString(std::FILE* file, char* buffer);
+    // Reads one string into buffer and NUL-terminates it; textLength receives the length of its
+    // text (up to the first NUL byte).
+    static bool ReadString(std::FILE* file, char* buffer, std::size_t* textLength);
     bool appendRead(std::unique_ptr<tagSysValItem> item);
 
     std::vector<std::unique_ptr<tagSysValItem>> m_items;
