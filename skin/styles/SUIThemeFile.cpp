@@ -162,20 +162,18 @@ void TsuiThemeFileWriter::Save()
 
 namespace {
 
-// Reads exactly `size` bytes at `offset`, never past the end the file had when it was opened.
-bool readAt(QFile& file, quint64 fileSize, quint64 offset, quint64 size, QByteArray& into)
+// The `size` bytes at `offset` of the file's contents, or null when they would reach past its end.
+const char* bytesAt(const QByteArray& contents, quint64 offset, quint64 size)
 {
-    if (offset > fileSize || size > fileSize - offset)
-        return false;
-    if (!file.seek(qint64(offset)))
-        return false;
-    into = file.read(qint64(size));
-    return quint64(into.size()) == size;
+    const quint64 length = quint64(contents.size());
+    if (offset > length || size > length - offset)
+        return nullptr;
+    return contents.constData() + offset;
 }
 
-QString keyOf(const QByteArray& entryHeader)
+QString keyOf(const char* entryHeader)
 {
-    const char* key = entryHeader.constData();
+    const char* key = entryHeader;
     const void* zero = std::memchr(key, 0, KeySize);
     const int length = zero ? int(static_cast<const char*>(zero) - key) : KeySize;
     return QString::fromLatin1(key, length);
@@ -206,25 +204,27 @@ void TsuiThemeFileReader::Load(const QString& fileName)
     // A pipe or device has no size to bound the reads by; it holds no theme.
     if (file.isSequential())
         return;
-    const quint64 fileSize = quint64(file.size());
+    // One read of the whole file, as long as it is now: seeking for every entry header costs a
+    // system call each, ten times the read itself. Every offset and size below is checked
+    // against what was read, and the entries together never hold more than that.
+    const QByteArray contents = file.read(file.size());
 
-    QByteArray header;
-    if (!readAt(file, fileSize, 0, HeaderSize, header))
+    const char* header = bytesAt(contents, 0, HeaderSize);
+    if (!header)
         return;
-    const quint32 headerSize = qFromLittleEndian<quint32>(header.constData() + 12);
-    const quint32 firstEntry = qFromLittleEndian<quint32>(header.constData() + 20);
+    const quint64 fileSize = quint64(contents.size());
+    const quint32 headerSize = qFromLittleEndian<quint32>(header + 12);
+    const quint32 firstEntry = qFromLittleEndian<quint32>(header + 20);
     if (headerSize < HeaderSize || headerSize > fileSize || firstEntry < headerSize)
         return;
 
     quint64 offset = firstEntry;
-    QByteArray entryHeader;
-    while (readAt(file, fileSize, offset, EntryHeaderSize, entryHeader)) {
-        const char* raw = entryHeader.constData();
+    while (const char* raw = bytesAt(contents, offset, EntryHeaderSize)) {
         const quint32 next = qFromLittleEndian<quint32>(raw + 73);
         if (next == 0)
             break;
         Entry entry;
-        entry.key = keyOf(entryHeader);
+        entry.key = keyOf(raw);
         entry.kind = uint8_t(raw[KeySize]);
         entry.headerOffset = quint32(offset);
         entry.dataOffset = qFromLittleEndian<quint32>(raw + 65);
@@ -247,8 +247,9 @@ void TsuiThemeFileReader::Load(const QString& fileName)
         default:
             break;
         }
-        if (entry.usable && !readAt(file, fileSize, entry.dataOffset, entry.dataSize, entry.data))
-            break;
+        if (entry.usable)
+            entry.data = QByteArray(
+                bytesAt(contents, entry.dataOffset, entry.dataSize), qsizetype(entry.dataSize));
 
         std::unique_ptr<QBuffer> stream;
         if (entry.usable && entry.kind == KindFile) {
