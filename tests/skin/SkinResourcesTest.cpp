@@ -217,6 +217,27 @@ TEST(SkinResources, ButtonFramesStartWithTheirPublishedTopLeftPixel)
         }
 }
 
+TEST(SkinResources, ButtonFramesStretchWithoutASeam)
+{
+    // The nine-slice drawing stretches row k (left edge, centre) beside row k + 1 (right edge,
+    // top of the bottom edge), and columns k and k + 1 (top edge, centre, bottom edge) side by
+    // side. Where they differ, a stretched button shows a step.
+    for (int s = 1; s <= 5; ++s)
+        for (int f = 1; f <= 3; ++f) {
+            QImage frame;
+            GetInsideThemeBitmap(TsuiUIStyle(s), SuiItem::ButtonImage, &frame, 3, f);
+            const int w = frame.width(), h = frame.height();
+            const int k = h / 2;
+            for (int x = 0; x < w; ++x)
+                EXPECT_EQ(frame.pixelColor(x, k), frame.pixelColor(x, k + 1))
+                    << "style " << s << " frame " << f << " column " << x;
+            const int c = w / 2;
+            for (int y = 0; y < h; ++y)
+                EXPECT_EQ(frame.pixelColor(c, y), frame.pixelColor(c + 1, y))
+                    << "style " << s << " frame " << f << " row " << y;
+        }
+}
+
 TEST(SkinResources, OpaqueButtonsKeepTheKeyOutOfTheirStretchedMiddle)
 {
     // The nine-slice drawing keys magenta out of the edges and centre even for opaque buttons.

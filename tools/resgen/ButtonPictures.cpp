@@ -144,11 +144,23 @@ QImage glassButton(State s)
     return f;
 }
 
+// The nine-slice drawing stretches row k (left edge, centre) beside row k + 1 (right edge, bottom
+// edge) of a frame 2k + 1 rows high; the two rows are made one, so a stretched button shows no
+// step between its left, middle and right parts.
+QImage stretchable(QImage frame)
+{
+    const int k = frame.height() / 2;
+    if (k + 1 < frame.height())
+        for (int x = 0; x < frame.width(); ++x)
+            frame.setPixelColor(x, k + 1, frame.pixelColor(x, k));
+    return frame;
+}
+
 template <typename F> QImage three(F frame)
 {
     std::vector<QImage> frames;
     for (State s : kStates)
-        frames.push_back(frame(s));
+        frames.push_back(stretchable(frame(s)));
     return hstrip(frames);
 }
 
