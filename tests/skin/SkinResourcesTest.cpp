@@ -1,10 +1,13 @@
 // The embedded skin pictures: names, sizes, 24-bit storage, key colours and frame layouts.
+#include "framework/TColor.h"
 #include "skin/styles/SUIThemes.h"
 #include "skin/styles/Suiresdef.h"
 
 #include <QFile>
 #include <QSet>
 #include <QtEndian>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace SuiThemes;
@@ -340,6 +343,38 @@ TEST(SkinResources, TrackBarPiecesCarryTheKeyWhereTheyAreDrawnWithIt)
         EXPECT_FALSE(containsColor(bar.copy(15, 0, 15, bar.height()), kMagenta)) << s;
         EXPECT_EQ(slider.pixelColor(0, slider.height() - 1), kMagenta) << s;
         EXPECT_FALSE(containsColor(upright, kMagenta)) << s;
+    }
+}
+
+// Contrast ratio of two colours by their relative luminance, 1 (none) to 21 (black on white).
+static double contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
+            + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(SkinResources, PanelCaptionsReadClearlyOnTheirTitleBand)
+{
+    // A collapsible panel writes its caption, vertically centred, over the stretched title band
+    // in black for MacOS and in the menu's selected font colour for the other styles.
+    for (int s = 1; s <= 5; ++s) {
+        const auto style = TsuiUIStyle(s);
+        QImage band;
+        GetInsideThemeBitmap(style, SuiItem::SideChannelBarImage, &band);
+        const QColor caption = style == TsuiUIStyle::MacOS
+            ? QColor(Qt::black)
+            : TColor(GetInsideThemeColor(style, SuiItem::MenuSelectedFontColor)).toQColor();
+        // The rows a caption's letters cover.
+        for (int y = band.height() / 2 - 4; y <= band.height() / 2 + 4; ++y)
+            EXPECT_GE(contrast(band.pixelColor(0, y), caption), 4.5)
+                << "style " << s << " row " << y;
     }
 }
 

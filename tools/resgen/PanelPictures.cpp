@@ -5,7 +5,8 @@
 namespace resgen {
 namespace {
 
-// Title band of collapsible panels: dark under a white caption, light under MacOS's black one.
+// Title band of collapsible panels: light under the black caption of MacOS and WinXP, dark under
+// the white one of the other styles.
 QImage sideBar(Style s, int h)
 {
     QImage img = blank(1, h, Qt::black);
@@ -19,10 +20,12 @@ QImage sideBar(Style s, int h)
                     { 0.52, QColor(0xD8, 0xD8, 0xD8) }, { 1, QColor(0xC6, 0xC6, 0xC6) } }));
         break;
     case Style::WinXP:
+        // The pale task-pane blue, under a dark blue rule.
         p.fillRect(r,
             vertical(r,
-                { { 0, QColor(0x3D, 0x95, 0xFF) }, { 0.3, QColor(0x1E, 0x6E, 0xF4) },
-                    { 1, QColor(0x00, 0x4A, 0xD8) } }));
+                { { 0, QColor(0xFF, 0xFF, 0xFF) }, { 0.55, QColor(0xDE, 0xE7, 0xFB) },
+                    { 1, QColor(0xC6, 0xD3, 0xF7) } }));
+        p.fillRect(QRectF(0, h - 1, 1, 1), QColor(0x31, 0x69, 0xC6));
         break;
     case Style::DeepBlue:
         p.fillRect(r,
@@ -37,10 +40,12 @@ QImage sideBar(Style s, int h)
                     { 0.55, QColor(0x3A, 0x3C, 0x40) }, { 1, QColor(0x2E, 0x2F, 0x32) } }));
         break;
     case Style::BlueGlass:
+        // Glass whose sheen stays above the caption, deep enough for white letters.
         p.fillRect(r,
             vertical(r,
-                { { 0, QColor(0xA8, 0xCC, 0xFF) }, { 0.47, QColor(0x5E, 0x92, 0xEE) },
-                    { 0.5, QColor(0x2C, 0x5E, 0xD2) }, { 1, QColor(0x4C, 0x86, 0xEC) } }));
+                { { 0, QColor(0x9C, 0xC2, 0xFA) }, { 0.22, QColor(0x3E, 0x6E, 0xD6) },
+                    { 0.49, QColor(0x2A, 0x58, 0xC2) }, { 0.5, QColor(0x18, 0x40, 0xA0) },
+                    { 1, QColor(0x2C, 0x5C, 0xC4) } }));
         break;
     }
     return img;
