@@ -3,6 +3,8 @@
 #include "Paint.h"
 #include "Registry.h"
 
+#include <algorithm>
+
 namespace resgen {
 namespace {
 
@@ -213,9 +215,10 @@ void drawGlyph(QPainter& p, Glyph g, const QRectF& r, const QColor& c, qreal w)
     const qreal x = r.left(), y = r.top(), s = r.width();
     switch (g) {
     case Glyph::ControlBox: {
-        // A small window with a menu bar: the window menu.
-        p.drawRect(QRectF(x + 0.5, y + 0.5, s - 1, s - 1));
-        p.fillRect(QRectF(x, y, s, s * 0.32), c);
+        // Three menu lines: the window menu, unlike the maximize box beside it.
+        const qreal bar = std::max<qreal>(1.5, w);
+        for (qreal at : { 0.1, 0.5, 0.9 })
+            p.fillRect(QRectF(x, y + (s - bar) * at, s, bar), c);
         break;
     }
     case Glyph::Help: {
