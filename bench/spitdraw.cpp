@@ -1,4 +1,6 @@
 // Nine-slice drawing of a button frame against one plain stretched draw onto the same target.
+#include "skin/styles/SUIThemes.h"
+#include "skin/styles/Suiresdef.h"
 #include "skin/styles/Suipublic.h"
 
 #include <QGuiApplication>
@@ -11,24 +13,12 @@
 
 namespace {
 
-// A button frame of the BlueGlass button's frame size: a gradient body, a darker rim and magenta
-// outside the rounded corners, like the skin pictures.
+// The normal frame of the BlueGlass push button, as a button draws it (its corners keyed out).
 QImage buttonFrame()
 {
-    QImage image(77, 27, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const bool rim = x == 0 || y == 0 || x == image.width() - 1 || y == image.height() - 1;
-            image.setPixel(x, y, rim ? qRgb(20, 40, 120) : qRgb(90 + x, 140 + y * 3, 230));
-        }
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3 - i; ++j) {
-            image.setPixel(i, j, 0xFFFF00FFu);
-            image.setPixel(76 - i, j, 0xFFFF00FFu);
-            image.setPixel(i, 26 - j, 0xFFFF00FFu);
-            image.setPixel(76 - i, 26 - j, 0xFFFF00FFu);
-        }
-    return image;
+    QImage frame;
+    GetInsideThemeBitmap(TsuiUIStyle::BlueGlass, SuiThemes::SuiItem::ButtonImage, &frame, 3, 1);
+    return frame;
 }
 
 void SpitDrawFrame(benchmark::State& state)
