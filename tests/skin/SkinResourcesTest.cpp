@@ -378,6 +378,34 @@ TEST(SkinResources, PanelCaptionsReadClearlyOnTheirTitleBand)
     }
 }
 
+TEST(SkinResources, TitleCaptionsReadClearlyOnTheTitlePictures)
+{
+    // Inside a frame the title bar shows picture row y at bar row y - 3 and writes its caption,
+    // black in MacOS and white otherwise, centred on the button strip whose top is
+    // TitleBarButtonTopInt - 3. A 13-pixel caption line carries its letters on the middle rows.
+    for (int s = 1; s <= 5; ++s) {
+        const auto style = TsuiUIStyle(s);
+        const QColor caption = style == TsuiUIStyle::MacOS ? Qt::black : Qt::white;
+        QImage strip, left, client;
+        GetInsideThemeBitmap(style, SuiItem::TitleBarButtonImage, &strip);
+        GetInsideThemeBitmap(style, SuiItem::TitleBarLeftImage, &left);
+        GetInsideThemeBitmap(style, SuiItem::TitleBarClientImage, &client);
+        const int textTop
+            = GetInsideThemeInt(style, SuiItem::TitleBarButtonTopInt) + (strip.height() - 13) / 2;
+        // The caption starts after the control box: its offset, its width and 5 pixels.
+        const int captionLeft = 3 + GetInsideThemeInt(style, SuiItem::TitleBarButtonLeftOffsetInt)
+            + strip.width() / 18 + 5;
+        for (int y = textTop + 2; y <= textTop + 10; ++y) {
+            for (int x = captionLeft; x < left.width(); ++x)
+                EXPECT_GE(contrast(left.pixelColor(x, y), caption), 4.5)
+                    << "style " << s << " left picture at " << x << "," << y;
+            for (int x = 0; x < client.width(); ++x)
+                EXPECT_GE(contrast(client.pixelColor(x, y), caption), 4.5)
+                    << "style " << s << " client picture at " << x << "," << y;
+        }
+    }
+}
+
 TEST(SkinResources, SharedPicturesHaveTheLayoutTheirUsersRelyOn)
 {
     // The menu check mark is masked with white: white all round, a black tick inside.

@@ -80,10 +80,11 @@ void paintBand(QPainter& p, Style s, int width)
         p.fillRect(QRect(0, h - 1, width, 1), QColor(0x1C, 0x1D, 0x1F));
         break;
     case Style::BlueGlass:
+        // The glass edge runs above the caption row, so the white caption stands on deep blue.
         p.fillRect(r,
             vertical(r,
-                { { 0, QColor(0xA8, 0xCC, 0xFF) }, { 0.47, QColor(0x5E, 0x92, 0xEE) },
-                    { 0.5, QColor(0x2C, 0x5E, 0xD2) }, { 0.85, QColor(0x2F, 0x66, 0xDA) },
+                { { 0, QColor(0xA8, 0xCC, 0xFF) }, { 0.22, QColor(0x6E, 0x9C, 0xF0) },
+                    { 0.25, QColor(0x32, 0x66, 0xD6) }, { 0.85, QColor(0x2C, 0x5E, 0xD2) },
                     { 1, QColor(0x4C, 0x86, 0xEC) } }));
         p.fillRect(QRect(0, 1, width, 1), QColor(0xE8, 0xF2, 0xFF));
         p.fillRect(QRect(0, 0, width, 1), QColor(0, 0, 0));
@@ -156,9 +157,11 @@ QImage leftPiece(Style s, int width)
     if (s == Style::Protein) {
         // A silver sheen behind the caption that fades into the plain graphite band.
         QRectF glow(0, 2, width, h - 3);
+        // Bright only behind the control box; faint where the white caption begins.
         p.fillRect(glow,
             horizontal(glow,
-                { { 0, QColor(0xC8, 0xCC, 0xD2, 120) }, { 0.25, QColor(0x9A, 0x9E, 0xA6, 60) },
+                { { 0, QColor(0xC8, 0xCC, 0xD2, 120) }, { 0.05, QColor(0x9A, 0x9E, 0xA6, 36) },
+                    { 0.25, QColor(0x9A, 0x9E, 0xA6, 20) },
                     { 0.9, QColor(0x4A, 0x4D, 0x52, 0) } }));
         p.setPen(QPen(QColor(255, 255, 255, 26), 1));
         for (int x = -h; x < width * 0.6; x += 6)
@@ -174,7 +177,7 @@ QImage leftPiece(Style s, int width)
         // Glare on the glass at the left end.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 55));
-        p.drawEllipse(QRectF(-30, -14, 150, 30));
+        p.drawEllipse(QRectF(-30, -12, 150, 20));
     }
     p.setRenderHint(QPainter::Antialiasing, false);
     const QColor border = borderOf(s);
