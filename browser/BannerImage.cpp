@@ -1,6 +1,7 @@
 #include "browser/BannerImage.h"
 
 #include <QFile>
+#include <QSysInfo>
 
 #include <csetjmp>
 #include <cstdio>
@@ -51,16 +52,19 @@ QImage decodeJpeg(const QByteArray& bytes)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
         static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    // Decoded straight into QImage's RGB32 byte order with an opaque fourth byte, so the
+    // picture needs no conversion pass afterwards.
+    info.out_color_space
+        = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&info);
 
     if (info.output_width == 0 || info.output_height == 0 || info.output_width > kMaxSide
-        || info.output_height > kMaxSide || info.output_components != 3) {
+        || info.output_height > kMaxSide || info.output_components != 4) {
         jpeg_destroy_decompress(&info);
         return {};
     }
 
-    image = new QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    image = new QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
     if (image->isNull()) {
         jpeg_destroy_decompress(&info);
         delete image;
@@ -73,7 +77,7 @@ QImage decodeJpeg(const QByteArray& bytes)
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
 
-    QImage result = image->convertToFormat(QImage::Format_RGB32);
+    QImage result = std::move(*image);
     delete image;
     return result;
 }

@@ -1,5 +1,8 @@
 #include "browser/BrowserResources.h"
 
+#include "browser/BannerImage.h"
+
+#include <QCoreApplication>
 #include <QFont>
 #include <QStringList>
 #include <QtGlobal>
@@ -23,4 +26,41 @@ void initBrowserResources()
 {
     static const bool done = (registerBrowserPictures(), registerDesignFonts(), true);
     (void)done;
+}
+
+namespace {
+
+// Pixmaps must go before the GUI does; a post routine runs while the application still exists.
+QIcon*& cachedIcon()
+{
+    static QIcon* icon = nullptr;
+    return icon;
+}
+
+void dropCachedIcon()
+{
+    delete cachedIcon();
+    cachedIcon() = nullptr;
+}
+
+} // namespace
+
+QIcon programIcon()
+{
+    initBrowserResources();
+    QIcon*& icon = cachedIcon();
+    if (!icon) {
+        icon = new QIcon(QStringLiteral(":/browser/MAINICON.png"));
+        qAddPostRoutine(dropCachedIcon);
+    }
+    return *icon;
+}
+
+QImage bannerPicture()
+{
+    initBrowserResources();
+    // A plain image needs no application to live or die, so a static may keep it.
+    static const QImage banner
+        = BannerImage::loadJpeg(QString::fromLatin1(BannerImage::kResourcePath));
+    return banner;
 }

@@ -7,26 +7,30 @@
 CatalogueTree::CatalogueTree(QTreeWidget* tree, const OrlendaData* data)
     : m_tree(tree)
     , m_data(data)
+    , m_view(qobject_cast<TTreeView*>(tree))
 {
 }
 
 void CatalogueTree::FillTree(int view)
 {
     // The view's own clearing raises one change with no node instead of one per lost node.
-    if (auto* view = qobject_cast<TTreeView*>(m_tree))
-        view->clearNodes();
+    if (m_view)
+        m_view->clearNodes();
     else
         m_tree->clear();
+    QList<QTreeWidgetItem*> groups;
     if (view == ByName) {
         char label[3] = { 'Q', 0, 0 };
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
             label[1] = letter;
-            AddLetterGroup(label);
+            if (QTreeWidgetItem* group = letterGroup(label))
+                groups.append(group);
         }
     } else if (view == ByCategory) {
         for (int category = 0; category < kCategoryCount; ++category)
-            AddCategoryGroup(category, CategoryNames[category]);
+            groups.append(categoryGroup(category, CategoryNames[category]));
     }
+    m_tree->addTopLevelItems(groups);
     if (m_tree->topLevelItemCount() > 0)
         m_tree->topLevelItem(0)->setExpanded(true);
     // A rebuilt tree starts with nothing selected: clear() may leave a current index behind.
@@ -36,30 +40,13 @@ void CatalogueTree::FillTree(int view)
 
 void CatalogueTree::AddLetterGroup(const char* label)
 {
-    QTreeWidgetItem* group = addGroup(label);
-    const int count = m_data ? m_data->GetCount() : 0;
-    int added = 0;
-    for (int i = 0; i < count; ++i) {
-        tagSysValItem* item = m_data->GetItem(i);
-        // Only the second byte decides the letter group; the first is taken to be 'Q'.
-        if (item && item->szName[0] != '\0' && item->szName[1] == label[1]) {
-            addValue(group, item);
-            ++added;
-        }
-    }
-    if (added == 0)
-        delete group;
+    if (QTreeWidgetItem* group = letterGroup(label))
+        m_tree->addTopLevelItem(group);
 }
 
 void CatalogueTree::AddCategoryGroup(int category, const char* label)
 {
-    QTreeWidgetItem* group = addGroup(label);
-    const int count = m_data ? m_data->GetCount() : 0;
-    for (int i = 0; i < count; ++i) {
-        tagSysValItem* item = m_data->GetItem(i);
-        if (item && item->nCategory == category)
-            addValue(group, item);
-    }
+    m_tree->addTopLevelItem(categoryGroup(category, label));
 }
 
 tagSysValItem* CatalogueTree::record(const QTreeWidgetItem* node)
@@ -69,24 +56,59 @@ tagSysValItem* CatalogueTree::record(const QTreeWidgetItem* node)
     return static_cast<tagSysValItem*>(node->data(0, RecordRole).value<void*>());
 }
 
-QTreeWidgetItem* CatalogueTree::addGroup(const char* label)
+QTreeWidgetItem* CatalogueTree::letterGroup(const char* label) const
 {
-    auto* group = new QTreeWidgetItem(m_tree, QStringList(QString::fromLocal8Bit(label)));
+    QList<QTreeWidgetItem*> values;
+    const int count = m_data ? m_data->GetCount() : 0;
+    for (int i = 0; i < count; ++i) {
+        tagSysValItem* item = m_data->GetItem(i);
+        // Only the second byte decides the letter group; the first is taken to be 'Q'.
+        if (item && item->szName[0] != '\0' && item->szName[1] == label[1])
+            values.append(newValue(item));
+    }
+    if (values.isEmpty())
+        return nullptr;
+    QTreeWidgetItem* group = newGroup(label);
+    group->addChildren(values);
+    return group;
+}
+
+QTreeWidgetItem* CatalogueTree::categoryGroup(int category, const char* label) const
+{
+    QList<QTreeWidgetItem*> values;
+    const int count = m_data ? m_data->GetCount() : 0;
+    for (int i = 0; i < count; ++i) {
+        tagSysValItem* item = m_data->GetItem(i);
+        if (item && item->nCategory == category)
+            values.append(newValue(item));
+    }
+    QTreeWidgetItem* group = newGroup(label);
+    group->addChildren(values);
+    return group;
+}
+
+QTreeWidgetItem* CatalogueTree::newGroup(const char* label) const
+{
+    auto* group = new QTreeWidgetItem(QStringList(QString::fromLocal8Bit(label)));
     setImage(group, GroupImage);
     return group;
 }
 
-void CatalogueTree::addValue(QTreeWidgetItem* group, tagSysValItem* item)
+QTreeWidgetItem* CatalogueTree::newValue(tagSysValItem* item) const
 {
-    auto* node = new QTreeWidgetItem(group, QStringList(QString::fromLocal8Bit(item->szName)));
+    // Read up to the field's end even if a record lost its NUL.
+    const QString name = QString::fromLocal8Bit(
+        item->szName, qsizetype(qstrnlen(item->szName, sizeof item->szName)));
+    auto* node = new QTreeWidgetItem(QStringList(name));
     node->setData(0, RecordRole, QVariant::fromValue(static_cast<void*>(item)));
     setImage(node, ValueImage);
+    return node;
 }
 
 void CatalogueTree::setImage(QTreeWidgetItem* node, int index) const
 {
     node->setData(0, ImageIndexRole, index);
     node->setData(0, SelectedImageIndexRole, index);
-    if (auto* view = qobject_cast<TTreeView*>(m_tree))
-        view->setImageIndex(node, index);
+    if (m_view)
+        m_view->setImageIndex(node, index);
 }

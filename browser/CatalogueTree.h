@@ -6,6 +6,7 @@
 class OrlendaData;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TTreeView;
 struct tagSysValItem;
 
 class CatalogueTree {
@@ -29,10 +30,15 @@ public:
     static tagSysValItem* record(const QTreeWidgetItem* node);
 
 private:
-    QTreeWidgetItem* addGroup(const char* label);
-    void addValue(QTreeWidgetItem* group, tagSysValItem* item);
+    // The builders make a group with its values outside the tree (null for an empty letter
+    // group); the tree then takes whole groups at once instead of raising a change per node.
+    QTreeWidgetItem* letterGroup(const char* label) const;
+    QTreeWidgetItem* categoryGroup(int category, const char* label) const;
+    QTreeWidgetItem* newGroup(const char* label) const;
+    QTreeWidgetItem* newValue(tagSysValItem* item) const;
     void setImage(QTreeWidgetItem* node, int index) const;
 
     QTreeWidget* m_tree;
     const OrlendaData* m_data;
+    TTreeView* m_view; // m_tree when it shows an image list, else null
 };

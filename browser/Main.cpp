@@ -1,7 +1,6 @@
 #include "browser/Main.h"
 
 #include "browser/About.h"
-#include "browser/BannerImage.h"
 #include "browser/BrowserResources.h"
 #include "browser/CatalogueTree.h"
 #include "browser/ReferencePages.h"
@@ -9,7 +8,6 @@
 #include "framework/FormReader.h"
 
 #include <QDesktopServices>
-#include <QIcon>
 #include <QUrl>
 
 #include <memory>
@@ -18,7 +16,7 @@ TfmMain::TfmMain(QWidget* owner)
     : TForm(owner)
 {
     initBrowserResources();
-    setWindowIcon(QIcon(QStringLiteral(":/browser/MAINICON.png")));
+    setWindowIcon(programIcon());
     try {
         readForm(this, QString::fromLatin1(kFormDescription));
     } catch (...) {
@@ -34,8 +32,7 @@ TfmMain::TfmMain(QWidget* owner)
         connect(tvValue, &QTreeWidget::itemSelectionChanged, this, &TfmMain::showSelection);
     // The banner is decoded by libjpeg itself; a damaged picture leaves the strip empty.
     if (imgTitle)
-        imgTitle->setPicture(
-            BannerImage::loadJpeg(QString::fromLatin1(BannerImage::kResourcePath)));
+        imgTitle->setPicture(bannerPicture());
 }
 
 TfmMain::~TfmMain()

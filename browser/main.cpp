@@ -3,8 +3,6 @@
 #include "browser/ProgramTitle.h"
 #include "framework/ApplicationExceptions.h"
 
-#include <QIcon>
-
 #include <memory>
 
 int main(int argc, char** argv)
@@ -13,7 +11,7 @@ int main(int argc, char** argv)
     return ApplicationExceptions::RunStartup([&] {
         QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
         initBrowserResources();
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/browser/MAINICON.png")));
+        QApplication::setWindowIcon(programIcon());
         // Closing the main window ends the loop; the window is destroyed before the program
         // ends, which frees the catalogue.
         const std::unique_ptr<TfmMain> fmMain(new TfmMain);

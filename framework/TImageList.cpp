@@ -44,7 +44,12 @@ QIcon TImageList::icon(int index) const
 {
     if (index < 0 || index >= m_images.size())
         return {};
-    return QIcon(QPixmap::fromImage(m_images[index]));
+    if (m_icons.size() != m_images.size())
+        m_icons.resize(m_images.size());
+    QIcon& icon = m_icons[index];
+    if (icon.isNull())
+        icon = QIcon(QPixmap::fromImage(m_images[index]));
+    return icon;
 }
 
 void TImageList::Add(const QImage& strip)
@@ -65,6 +70,7 @@ void TImageList::Add(const QImage& strip)
     }
     for (int x = 0; x + m_width <= source.width(); x += m_width)
         m_images.append(source.copy(x, 0, m_width, m_height));
+    m_icons.clear();
     Q_EMIT changed();
 }
 
@@ -73,12 +79,14 @@ void TImageList::Clear()
     if (m_images.isEmpty())
         return;
     m_images.clear();
+    m_icons.clear();
     Q_EMIT changed();
 }
 
 void TImageList::rebuild()
 {
     m_images.clear();
+    m_icons.clear();
     if (m_strip.isNull()) {
         Q_EMIT changed();
         return;

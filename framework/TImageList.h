@@ -43,6 +43,8 @@ private:
 
     QImage m_strip;
     QList<QImage> m_images;
+    // One icon per image, made on first use: a tree gives the same icon to hundreds of nodes.
+    mutable QList<QIcon> m_icons;
     int m_width = 16;
     int m_height = 16;
     bool m_masked = true;
