@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QTreeWidgetItem>
 
-#include <cstdio>
 #include <cstring>
 
 namespace ReferencePages {
@@ -121,12 +120,17 @@ std::string itemPage(const tagSysValItem& item)
 
 bool writePage(const std::string& path, const std::string& bytes)
 {
-    // Binary mode: the templates carry their own CR LF and must reach the disk unchanged.
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
+    // Binary: the templates carry their own CR LF and must reach the disk unchanged. The page is
+    // overwritten in place and then cut to length: truncating a file to nothing first makes
+    // some file systems flush it to disk on close, a cost paid on every selection.
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)
+        && !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    const qint64 size = qint64(bytes.size());
+    file.write(bytes.data(), size);
+    if (file.size() > size)
+        file.resize(size);
     return true;
 }
 

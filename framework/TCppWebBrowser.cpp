@@ -9,6 +9,9 @@ TCppWebBrowser::TCppWebBrowser(QWidget* parent)
     setClicksOnMouse(false);
     resize(300, 150);
     setOpenLinks(false);
+    // A page change never changes the width pages are laid out at: a scroll bar that came and
+    // went with the page's length would lay every page out twice, once at each width.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void TCppWebBrowser::Navigate2(const QString& url)

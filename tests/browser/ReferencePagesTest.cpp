@@ -93,6 +93,33 @@ TEST(ReferencePagesFiles, WritingIntoAPathThatCannotBeOpenedFailsWithoutCreating
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing")));
 }
 
+TEST(ReferencePagesFiles, AShorterPageReplacesALongerOneWithoutLeavingItsTail)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = dir.filePath(QStringLiteral("item.html")).toStdString();
+    ASSERT_TRUE(ReferencePages::writePage(path, std::string(5000, 'L') + "\r\n"));
+    ASSERT_TRUE(ReferencePages::writePage(path, "<b>short</b>\r\n"));
+    EXPECT_EQ(readBytes(QString::fromStdString(path)), "<b>short</b>\r\n");
+    ASSERT_TRUE(ReferencePages::writePage(path, ""));
+    EXPECT_EQ(QFileInfo(QString::fromStdString(path)).size(), 0);
+}
+
+TEST(ReferencePagesFiles, APageThatMayOnlyBeWrittenIsStillReplaced)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString name = dir.filePath(QStringLiteral("item.html"));
+    ASSERT_TRUE(ReferencePages::writePage(name.toStdString(), std::string(100, 'x')));
+    ASSERT_TRUE(QFile::setPermissions(name, QFile::WriteOwner));
+    QFile probe(name);
+    if (probe.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "permissions do not bind this user";
+    EXPECT_TRUE(ReferencePages::writePage(name.toStdString(), "new"));
+    QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(readBytes(name), "new");
+}
+
 TEST(ReferencePagesFiles, PathsLongerThanTheOldFixedBuffersWorkUnchanged)
 {
     QTemporaryDir dir;
