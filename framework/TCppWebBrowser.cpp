@@ -21,7 +21,17 @@ void TCppWebBrowser::Navigate2(const QString& url)
         m_location = url;
         return;
     }
-    const QUrl target(url);
+    // Page URLs are "file://" and the path as it stands, unescaped: a folder named "a#b" or
+    // "100%20" would lose its page if read as a URL. A remainder naming a file is that file.
+    const QLatin1String fileScheme("file://");
+    QUrl target;
+    if (url.startsWith(fileScheme, Qt::CaseInsensitive)) {
+        const QString literal = url.mid(fileScheme.size());
+        if (QFileInfo(literal).isAbsolute() && QFileInfo(literal).isFile())
+            target = QUrl::fromLocalFile(literal);
+    }
+    if (target.isEmpty())
+        target = QUrl(url);
     if (!target.isLocalFile())
         return;
     if (!QFileInfo(target.toLocalFile()).isReadable())

@@ -7,6 +7,7 @@
 #include "framework/TRadioButton.h"
 #include "framework/TTreeView.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
@@ -106,6 +107,36 @@ TEST(TCppWebBrowserTest, BlankShowsNothingAndFileUrlsShowTheFileReadAnewEachTime
     view.Navigate2("about:blank");
     EXPECT_TRUE(view.toPlainText().isEmpty());
     EXPECT_EQ(view.LocationURL(), "about:blank");
+}
+
+TEST(TCppWebBrowserTest, AFileUrlOfAnUnescapedPathShowsThatFileWhateverItsFolderIsCalled)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // '#' would start a fragment, "%20" would decode to a space and '?' would start a query.
+    const QString odd = dir.filePath(QStringLiteral("C# 100%20 done?"));
+    ASSERT_TRUE(QDir().mkpath(odd));
+    const QString page = FormTest::writeFile(
+        dir, "C# 100%20 done?/item.html", "<html><body>odd folder</body></html>");
+    // What the text before the '#' names, were the path read as a URL.
+    FormTest::writeFile(dir, "C", "<html><body>decoy</body></html>");
+
+    TCppWebBrowser view;
+    view.Navigate2(QStringLiteral("file://") + page);
+    EXPECT_EQ(view.toPlainText(), "odd folder");
+    EXPECT_EQ(view.LocationURL(), QStringLiteral("file://") + page);
+
+    // Read as a URL, "%20" in an existing path would name another folder: the literal path wins.
+    const QString spaced = dir.filePath(QStringLiteral("100 x"));
+    const QString percent = dir.filePath(QStringLiteral("100%20x"));
+    ASSERT_TRUE(QDir().mkpath(spaced) && QDir().mkpath(percent));
+    FormTest::writeFile(dir, "100 x/item.html", "<html><body>space</body></html>");
+    FormTest::writeFile(dir, "100%20x/item.html", "<html><body>percent</body></html>");
+    view.Navigate2(QStringLiteral("file://") + percent + QStringLiteral("/item.html"));
+    EXPECT_EQ(view.toPlainText(), "percent");
+    // A proper URL of the same file still works.
+    view.Navigate2(QUrl::fromLocalFile(spaced + QStringLiteral("/item.html")).toString());
+    EXPECT_EQ(view.toPlainText(), "space");
 }
 
 TEST(TLabelTest, AcceleratorMarksAreNotShown)
