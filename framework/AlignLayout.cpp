@@ -118,14 +118,19 @@ void alignItems(QRect client, std::span<Item> items)
 
 TAlign alignOf(const QWidget* widget)
 {
+    // Docking asks every child on every pass: look the property up by name once per class.
+    static QHash<const QMetaObject*, int> alignIndexes;
     const QMetaObject* mo = widget->metaObject();
-    const int index = mo->indexOfProperty("Align");
-    if (index < 0)
+    auto found = alignIndexes.constFind(mo);
+    if (found == alignIndexes.cend()) {
+        int index = mo->indexOfProperty("Align");
+        if (index >= 0 && mo->property(index).metaType() != QMetaType::fromType<TAlign>())
+            index = -1;
+        found = alignIndexes.insert(mo, index);
+    }
+    if (*found < 0)
         return TAlign::alNone;
-    const QMetaProperty p = mo->property(index);
-    if (p.metaType() != QMetaType::fromType<TAlign>())
-        return TAlign::alNone;
-    return p.read(widget).value<TAlign>();
+    return mo->property(*found).read(widget).value<TAlign>();
 }
 
 Suspend::Suspend()

@@ -9,15 +9,19 @@ TCppWebBrowser::TCppWebBrowser(QWidget* parent)
     setClicksOnMouse(false);
     resize(300, 150);
     setOpenLinks(false);
-    // A page change never changes the width pages are laid out at: a scroll bar that came and
-    // went with the page's length would lay every page out twice, once at each width.
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void TCppWebBrowser::Navigate2(const QString& url)
 {
     if (url.compare(QLatin1String("about:blank"), Qt::CaseInsensitive) == 0) {
-        clear();
+        // A view that never showed a page needs no new document (the first page of every
+        // start).
+        const bool untouched
+            = m_location.compare(QLatin1String("about:blank"), Qt::CaseInsensitive) == 0
+            && source().isEmpty() && document()->isEmpty();
+        if (!untouched)
+            clear();
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         m_location = url;
         return;
     }
@@ -36,6 +40,11 @@ void TCppWebBrowser::Navigate2(const QString& url)
         return;
     if (!QFileInfo(target.toLocalFile()).isReadable())
         return;
+    // A page keeps its vertical scroll bar, so one page change never changes the width pages
+    // are laid out at: a bar that came and went with the page's length would lay every page out
+    // twice, once at each width. The blank page needs none.
+    if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn)
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The pages are rewritten under the same name on every selection: always read them anew.
     if (source() == target)
         reload();

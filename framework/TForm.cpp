@@ -111,12 +111,14 @@ void TForm::rebuildMenuBar()
             m_menuBar = new QMenuBar(this);
         m_menuBar->clear();
         m_menu->populate(m_menuBar);
-        m_menuBar->show();
         setContentsMargins(0, m_menuBar->sizeHint().height(), 0, 0);
     }
     // The menu bar takes its height from the window, not from the client area.
     setClientHeight(oldClientHeight);
     placeMenuBar();
+    // Placed before it is shown: showing an unplaced bar would measure it once more.
+    if (m_menuBar)
+        m_menuBar->show();
 }
 
 void TForm::placeMenuBar()

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -137,6 +138,52 @@ TEST(TCppWebBrowserTest, AFileUrlOfAnUnescapedPathShowsThatFileWhateverItsFolder
     // A proper URL of the same file still works.
     view.Navigate2(QUrl::fromLocalFile(spaced + QStringLiteral("/item.html")).toString());
     EXPECT_EQ(view.toPlainText(), "space");
+}
+
+// Counts the resizes one widget receives.
+class ResizeCounter : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            ++count;
+        return false;
+    }
+};
+
+TEST(TCppWebBrowserTest, LongAndShortPagesAreLaidOutAtOneWidthAndTheBlankPageHasNoScrollBar)
+{
+    QTemporaryDir dir;
+    QByteArray longPage = "<html><body>";
+    for (int i = 0; i < 200; ++i)
+        longPage += "<p>line of a long page</p>";
+    longPage += "</body></html>";
+    const QString longUrl
+        = QUrl::fromLocalFile(FormTest::writeFile(dir, "long.html", longPage)).toString();
+    const QString shortUrl = QUrl::fromLocalFile(
+        FormTest::writeFile(dir, "short.html", "<html><body>short</body></html>"))
+                                 .toString();
+    TCppWebBrowser view;
+    view.resize(300, 200);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_FALSE(view.verticalScrollBar()->isVisible());
+
+    view.Navigate2(longUrl);
+    ResizeCounter resizes;
+    view.viewport()->installEventFilter(&resizes);
+    // A width change would lay the page out a second time.
+    view.Navigate2(shortUrl);
+    view.Navigate2(longUrl);
+    view.Navigate2(shortUrl);
+    EXPECT_EQ(resizes.count, 0);
+    EXPECT_EQ(view.toPlainText(), "short");
+    EXPECT_TRUE(view.verticalScrollBar()->isVisible());
+
+    view.Navigate2("about:blank");
+    EXPECT_FALSE(view.verticalScrollBar()->isVisible());
+    EXPECT_TRUE(view.toPlainText().isEmpty());
 }
 
 TEST(TLabelTest, AcceleratorMarksAreNotShown)
