@@ -101,6 +101,10 @@ void TForm::setMenu(TMainMenu* menu)
 
 void TForm::rebuildMenuBar()
 {
+    // A form being taken down loses its menu items one by one; rebuilding the bar after each
+    // would make closing quadratic in the number of items.
+    if (m_destroying)
+        return;
     const int oldClientHeight = ClientHeight();
     if (!m_menu) {
         delete m_menuBar;
