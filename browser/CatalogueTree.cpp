@@ -107,8 +107,11 @@ QTreeWidgetItem* CatalogueTree::newValue(tagSysValItem* item) const
 
 void CatalogueTree::setImage(QTreeWidgetItem* node, int index) const
 {
-    node->setData(0, ImageIndexRole, index);
-    node->setData(0, SelectedImageIndexRole, index);
+    // The view records the image index under the same role as a plain tree does.
+    static_assert(ImageIndexRole == Qt::UserRole + 1);
     if (m_view)
         m_view->setImageIndex(node, index);
+    else
+        node->setData(0, ImageIndexRole, index);
+    node->setData(0, SelectedImageIndexRole, index);
 }
