@@ -24,6 +24,16 @@ TEST(BannerImage, TheStoredBannerDecodesTo800By50)
     const QImage banner = BannerImage::loadJpeg(QString::fromLatin1(BannerImage::kResourcePath));
     ASSERT_FALSE(banner.isNull());
     EXPECT_EQ(banner.size(), QSize(800, 50));
+    // Decoded straight into the format painting uses, with every pixel opaque.
+    EXPECT_EQ(banner.format(), QImage::Format_RGB32);
+    for (int y = 0; y < banner.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(banner.constScanLine(y));
+        for (int x = 0; x < banner.width(); ++x)
+            ASSERT_EQ(qAlpha(line[x]), 255) << x << "," << y;
+    }
+    // Every window shares the one decoded banner.
+    EXPECT_EQ(bannerPicture().cacheKey(), bannerPicture().cacheKey());
+    EXPECT_EQ(bannerPicture(), banner);
 }
 
 TEST(BannerImage, DecodedColoursMatchTheEncodedPicture)

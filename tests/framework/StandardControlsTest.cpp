@@ -3,6 +3,7 @@
 #include "framework/FormReader.h"
 #include "framework/TButton.h"
 #include "framework/TCppWebBrowser.h"
+#include "framework/TImageList.h"
 #include "framework/TLabel.h"
 #include "framework/TRadioButton.h"
 #include "framework/TTreeView.h"
@@ -212,6 +213,58 @@ TEST(TTreeViewTest, ChangeCarriesTheSenderAndTheNewNode)
     tree->clearNodes();
     EXPECT_EQ(sender, tree);
     EXPECT_EQ(nodes, QStringList({ "QABNORMSW", "QA", "none" }));
+}
+
+// A strip of 16 x 16 images in the given colours, without a key colour to mask.
+QImage strip(std::initializer_list<QRgb> colours)
+{
+    QImage image(16 * int(colours.size()), 16, QImage::Format_ARGB32);
+    int x = 0;
+    for (QRgb colour : colours) {
+        for (int y = 0; y < 16; ++y)
+            for (int i = 0; i < 16; ++i)
+                image.setPixel(x + i, y, colour);
+        x += 16;
+    }
+    return image;
+}
+
+QRgb iconCentre(const QTreeWidgetItem* node)
+{
+    return node->icon(0).pixmap(16, 16).toImage().pixel(8, 8);
+}
+
+TEST(TTreeViewTest, NodesShowTheirImageAndFollowAChangedImageList)
+{
+    TestForm form;
+    auto* images = new TImageList(&form);
+    images->setMasked(false);
+    images->setBitmap(strip({ qRgb(200, 0, 0), qRgb(0, 0, 200) }));
+    auto* tree = new TTreeView(&form);
+    tree->setImages(images);
+    auto* group = new QTreeWidgetItem(tree, { "QA" });
+    auto* first = new QTreeWidgetItem(group, { "QABNORMSW" });
+    auto* second = new QTreeWidgetItem(group, { "QACGLVL" });
+    tree->setImageIndex(group, 0);
+    tree->setImageIndex(first, 1);
+    tree->setImageIndex(second, 1);
+    EXPECT_EQ(iconCentre(group), qRgb(200, 0, 0));
+    EXPECT_EQ(iconCentre(first), qRgb(0, 0, 200));
+    EXPECT_EQ(iconCentre(second), qRgb(0, 0, 200));
+
+    // New pictures reach the nodes already shown and the nodes added later.
+    images->setBitmap(strip({ qRgb(0, 160, 0), qRgb(90, 90, 90) }));
+    EXPECT_EQ(iconCentre(group), qRgb(0, 160, 0));
+    EXPECT_EQ(iconCentre(first), qRgb(90, 90, 90));
+    auto* third = new QTreeWidgetItem(group, { "QACTJOB" });
+    tree->setImageIndex(third, 1);
+    EXPECT_EQ(iconCentre(third), qRgb(90, 90, 90));
+
+    // An index the list does not have, or no list at all, shows no picture.
+    tree->setImageIndex(third, 2);
+    EXPECT_TRUE(third->icon(0).isNull());
+    images->Clear();
+    EXPECT_TRUE(first->icon(0).isNull());
 }
 
 } // namespace
