@@ -29,16 +29,21 @@ void TCppWebBrowser::Navigate2(const QString& url)
     // "100%20" would lose its page if read as a URL. A remainder naming a file is that file.
     const QLatin1String fileScheme("file://");
     QUrl target;
+    QFileInfo file;
     if (url.startsWith(fileScheme, Qt::CaseInsensitive)) {
-        const QString literal = url.mid(fileScheme.size());
-        if (QFileInfo(literal).isAbsolute() && QFileInfo(literal).isFile())
-            target = QUrl::fromLocalFile(literal);
+        const QFileInfo literal(url.mid(fileScheme.size()));
+        if (literal.isAbsolute() && literal.isFile()) {
+            target = QUrl::fromLocalFile(literal.filePath());
+            file = literal;
+        }
     }
-    if (target.isEmpty())
+    if (target.isEmpty()) {
         target = QUrl(url);
-    if (!target.isLocalFile())
-        return;
-    if (!QFileInfo(target.toLocalFile()).isReadable())
+        if (!target.isLocalFile())
+            return;
+        file = QFileInfo(target.toLocalFile());
+    }
+    if (!file.isFile() || !file.isReadable())
         return;
     // A page keeps its vertical scroll bar, so one page change never changes the width pages
     // are laid out at: a bar that came and went with the page's length would lay every page out
