@@ -58,6 +58,18 @@ TEST_F(CatalogueTreeTest, ByCategoryKeepsAllEightGroupsAndSkipsCategoriesOutside
             "*SEC[XAUDCTL]", "*STG[]", "*SYSCTL[Q1NUM,Qlower,QABNORMSW]" }));
 }
 
+TEST_F(CatalogueTreeTest, SingleGroupsAreAppendedAfterTheShownOnesAndAnEmptyLetterGroupIsNot)
+{
+    builder.FillTree(CatalogueTree::ByCategory);
+    builder.AddLetterGroup("QT");
+    builder.AddLetterGroup("QZ"); // no value: the group goes again
+    builder.AddCategoryGroup(6, "*STG"); // kept although empty
+    const QStringList groups = shape(tree);
+    ASSERT_EQ(groups.size(), 10);
+    EXPECT_EQ(groups.mid(8), QStringList({ "QT[QTIME]", "*STG[]" }));
+    EXPECT_EQ(CatalogueTree::record(tree.topLevelItem(8)->child(0)), data->GetItem(0));
+}
+
 TEST_F(CatalogueTreeTest, NodesCarryImagesAndValueNodesPointAtTheirRecords)
 {
     builder.FillTree(CatalogueTree::ByName);
