@@ -26,6 +26,15 @@ void onMessage(j_common_ptr) { }
 
 // Largest picture we agree to allocate for; a hostile header must not drive a huge allocation.
 constexpr JDIMENSION kMaxSide = 8192;
+// Even a picture of one flat colour costs a few bits per 8 x 8 block, so a header claiming far
+// more pixels than its bytes can describe belongs to damaged or hostile data.
+constexpr quint64 kMaxPixelsPerByte = 1024;
+
+bool plausibleSize(JDIMENSION width, JDIMENSION height, qsizetype bytes)
+{
+    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide
+        && quint64(width) * height <= quint64(bytes) * kMaxPixelsPerByte;
+}
 
 } // namespace
 
@@ -52,14 +61,19 @@ QImage decodeJpeg(const QByteArray& bytes)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
         static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    // Checked before decompression starts: a progressive picture is buffered whole from there.
+    if (!plausibleSize(info.image_width, info.image_height, bytes.size())) {
+        jpeg_destroy_decompress(&info);
+        return {};
+    }
     // Decoded straight into QImage's RGB32 byte order with an opaque fourth byte, so the
     // picture needs no conversion pass afterwards.
     info.out_color_space
         = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&info);
 
-    if (info.output_width == 0 || info.output_height == 0 || info.output_width > kMaxSide
-        || info.output_height > kMaxSide || info.output_components != 4) {
+    if (!plausibleSize(info.output_width, info.output_height, bytes.size())
+        || info.output_components != 4) {
         jpeg_destroy_decompress(&info);
         return {};
     }

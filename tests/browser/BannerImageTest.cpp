@@ -76,6 +76,13 @@ TEST(BannerImage, CorruptDataGivesANullImageInsteadOfEndingTheProgram)
     huge[sof + 5] = char(0xFF); // height high byte
     huge[sof + 7] = char(0xFF); // width high byte
     EXPECT_TRUE(BannerImage::decodeJpeg(huge).isNull());
+    // Within the side limit, but 64 million pixels cannot come from a few hundred bytes.
+    QByteArray bloated = bytes;
+    bloated[sof + 5] = char(0x1F);
+    bloated[sof + 6] = char(0x40);
+    bloated[sof + 7] = char(0x1F);
+    bloated[sof + 8] = char(0x40);
+    EXPECT_TRUE(BannerImage::decodeJpeg(bloated).isNull());
     // Cut in the middle of the header and garbled scan data: survive, whatever comes out.
     (void)BannerImage::decodeJpeg(bytes.left(20));
     for (int i = int(bytes.size()) / 2; i < bytes.size(); i += 7)
