@@ -13,6 +13,9 @@ TTreeView::TTreeView(QWidget* parent)
     setHeaderHidden(true);
     setColumnCount(1);
     setClicksOnMouse(false);
+    // Every node is one line of the view's font beside an image of the list's size, as in the
+    // framework's tree, so the view need not measure each node to place the rows.
+    setUniformRowHeights(true);
     connect(this, &QTreeWidget::currentItemChanged, this,
         [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
             if (!m_clearing)
