@@ -2,6 +2,8 @@
 #include "skin/styles/SUIThemeFile.h"
 #include "skin/styles/Suiresdef.h"
 
+#include "bench/support/RatioReporter.h"
+
 #include <QCoreApplication>
 #include <QIODevice>
 #include <benchmark/benchmark.h>
@@ -77,47 +79,16 @@ void FreadWholeFile(benchmark::State& state)
 BENCHMARK(ReaderLoadAndLookUp)->DenseRange(0, 4);
 BENCHMARK(FreadWholeFile)->DenseRange(0, 4);
 
-// Prints the reader's time as a multiple of the plain read for each style after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.iterations == 0)
-                continue;
-            const std::string name = run.benchmark_name();
-            // CPU time: the machine is shared, so wall time carries other processes.
-            const double perIteration = run.cpu_accumulated_time / double(run.iterations);
-            const auto slash = name.find('/');
-            const std::string kind = name.substr(0, slash);
-            const int style = slash == std::string::npos ? 0 : std::stoi(name.substr(slash + 1));
-            (kind == "ReaderLoadAndLookUp" ? m_reader : m_fread)[style] = perIteration;
-        }
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        for (const auto& [style, reader] : m_reader) {
-            const auto plain = m_fread.find(style);
-            if (plain != m_fread.end() && plain->second > 0)
-                std::printf("reader + 42 lookups / one fread, %s: %.2fx\n", kStyles[style],
-                    reader / plain->second);
-        }
-    }
-
-private:
-    std::map<int, double> m_reader;
-    std::map<int, double> m_fread;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    RatioReporter reporter("ReaderLoadAndLookUp", "FreadWholeFile", [](const std::string& style) {
+        return std::string("reader + 42 lookups / one fread, ")
+            + kStyles[std::stoi(style.substr(1))];
+    });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
