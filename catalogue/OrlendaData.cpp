@@ -12,19 +12,32 @@ namespace {
 char ReadBuffer[OrlendaData::kReadBufferSize];
 char StreamBuffer[OrlendaData::kStreamBufferSize];
 
-// The file never leaves the loading thread, so stdio's per-call locking buys nothing. The bytes
-// of an integer come straight from the stream's buffer.
-int readByte(std::FILE* file)
+// The file never leaves the loading thread, so stdio's per-call locking buys nothing. With
+// glibc, bytes that lie whole in the stream's buffer are taken from it directly, as
+// getc_unlocked does: the block reader's call costs more than most fields of a record.
+// Returns where the next size bytes lie and moves past them, or null when they are not there
+// whole (the caller then uses the block reader).
+const char* takeBuffered(std::FILE* file, std::size_t size)
 {
 #if defined(__GLIBC__)
-    return getc_unlocked(file);
+    if (std::size_t(file->_IO_read_end - file->_IO_read_ptr) >= size) {
+        const char* bytes = file->_IO_read_ptr;
+        file->_IO_read_ptr += size;
+        return bytes;
+    }
 #else
-    return std::getc(file);
+    (void)file;
+    (void)size;
 #endif
+    return nullptr;
 }
 
 std::size_t readBytes(std::FILE* file, char* to, std::size_t size)
 {
+    if (const char* bytes = takeBuffered(file, size)) {
+        std::memcpy(to, bytes, size);
+        return size;
+    }
 #if defined(__GLIBC__)
     return fread_unlocked(to, 1, size, file);
 #else
@@ -34,14 +47,11 @@ std::size_t readBytes(std::FILE* file, char* to, std::size_t size)
 
 bool readUInt32(std::FILE* file, uint32_t& value)
 {
-    uint32_t result = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-        const int byte = readByte(file);
-        if (byte == EOF)
-            return false;
-        result |= uint32_t(byte) << shift;
-    }
-    value = result;
+    unsigned char bytes[4];
+    if (readBytes(file, reinterpret_cast<char*>(bytes), sizeof bytes) != sizeof bytes)
+        return false;
+    value = uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16
+        | uint32_t(bytes[3]) << 24;
     return true;
 }
 
@@ -160,7 +170,7 @@ bool OrlendaData::AddItem(const tagSysValItem* item)
     return true;
 }
 
-bool OrlendaData::ReadString(std::FILE* file, char* buffer, std::size_t* textLength)
+bool OrlendaData::ReadString(std::FILE* file, char* buffer, Text* text)
 {
     uint32_t length = 0;
     if (!readUInt32(file, length))
@@ -169,34 +179,41 @@ bool OrlendaData::ReadString(std::FILE* file, char* buffer, std::size_t* textLen
     // nothing is allocated from the length field.
     if (length > kReadBufferSize - 1)
         return false;
-    if (length > 0 && readBytes(file, buffer, length) != length)
-        return false;
-    buffer[length] = '\0';
+    // A string that lies whole in the stream's buffer is used where it lies; any other goes
+    // through the read buffer and is NUL-terminated there.
+    const char* bytes = takeBuffered(file, length);
+    if (!bytes) {
+        if (length > 0 && readBytes(file, buffer, length) != length)
+            return false;
+        buffer[length] = '\0';
+        bytes = buffer;
+    }
     // The text ends at the first NUL byte of what was read.
-    const void* nul = length > 0 ? std::memchr(buffer, '\0', length) : nullptr;
-    *textLength = nul ? std::size_t(static_cast<const char*>(nul) - buffer) : length;
+    const void* nul = length > 0 ? std::memchr(bytes, '\0', length) : nullptr;
+    text->bytes = bytes;
+    text->length = nul ? std::size_t(static_cast<const char*>(nul) - bytes) : length;
     return true;
 }
 
 bool OrlendaData::ReadItem(std::FILE* file, tagSysValItem* item)
 {
-    std::size_t length = 0;
-    if (!ReadString(file, ReadBuffer, &length))
+    Text text;
+    if (!ReadString(file, ReadBuffer, &text))
         return false;
-    copyFixed(item->szName, ReadBuffer, length);
+    copyFixed(item->szName, text.bytes, text.length);
     if (!readInt32(file, item->nCategory) || !readInt32(file, item->nValueType))
         return false;
-    if (!ReadString(file, ReadBuffer, &length))
+    if (!ReadString(file, ReadBuffer, &text))
         return false;
-    copyFixed(item->szLength, ReadBuffer, length);
-    if (!ReadString(file, ReadBuffer, &length))
+    copyFixed(item->szLength, text.bytes, text.length);
+    if (!ReadString(file, ReadBuffer, &text))
         return false;
-    item->strDescription.assign(ReadBuffer, length);
-    if (!ReadString(file, ReadBuffer, &length))
+    item->strDescription.assign(text.bytes, text.length);
+    if (!ReadString(file, ReadBuffer, &text))
         return false;
-    item->strExtra.assign(ReadBuffer, length);
-    if (!ReadString(file, ReadBuffer, &length))
+    item->strExtra.assign(text.bytes, text.length);
+    if (!ReadString(file, ReadBuffer, &text))
         return false;
-    item->strDetail.assign(ReadBuffer, length);
+    item->strDetail.assign(text.bytes, text.length);
     return true;
 }

@@ -32,9 +32,13 @@ public:
 
 private:
     static bool ReadItem(std::FILE* file, tagSysValItem* item);
-    // Reads one string into buffer and NUL-terminates it; textLength receives the length of its
-    // text (up to the first NUL byte).
-    static bool ReadString(std::FILE* file, char* buffer, std::size_t* textLength);
+    // The text of one string: its bytes up to the first NUL, valid until the next read.
+    struct Text {
+        const char* bytes = nullptr;
+        std::size_t length = 0;
+    };
+    // Reads one string; a string longer than buffer can hold fails.
+    static bool ReadString(std::FILE* file, char* buffer, Text* text);
     bool appendRead(std::unique_ptr<tagSysValItem> item);
 
     std::vector<std::unique_ptr<tagSysValItem>> m_items;

@@ -146,6 +146,37 @@ TEST_F(OrlendaDataTest, AStringLongerThanTheReadBufferEndsLoadingAtThatRecord)
     EXPECT_EQ(data.GetCount(), 0);
 }
 
+TEST_F(OrlendaDataTest, FieldsAcrossTheStreamBufferRefillsReadBackWhole)
+{
+    // Records of odd sizes over several stream buffers, so strings and integers of every kind
+    // start, end or lie across a refill; each detail ends in a NUL and bytes the text must drop.
+    constexpr int kRecords = 61;
+    CatalogueBytes bytes;
+    bytes.header().u32(kRecords);
+    std::vector<QByteArray> details;
+    for (int i = 0; i < kRecords; ++i) {
+        QByteArray detail(int(OrlendaData::kStreamBufferSize / 7 + 13 * i), char('a' + i % 26));
+        details.push_back(detail);
+        const QByteArray name = "Q" + QByteArray::number(i);
+        bytes.record(name, i % 8, i % 3, QByteArray::number(i), name + " description",
+            QByteArray(i % 5, 'x'), detail + QByteArray("\0tail", 5));
+    }
+    ASSERT_GT(bytes.size(), int(4 * OrlendaData::kStreamBufferSize));
+    OrlendaData data(write(bytes.bytes()).c_str());
+    ASSERT_EQ(data.GetCount(), kRecords);
+    for (int i = 0; i < kRecords; ++i) {
+        const tagSysValItem* item = data.GetItem(i);
+        EXPECT_EQ(item->szName, "Q" + std::to_string(i));
+        EXPECT_EQ(item->nCategory, i % 8);
+        EXPECT_EQ(item->nValueType, i % 3);
+        EXPECT_EQ(item->szLength, std::to_string(i));
+        EXPECT_EQ(item->strDescription, item->szName + std::string(" description"));
+        EXPECT_EQ(item->strExtra, std::string(std::size_t(i % 5), 'x'));
+        EXPECT_EQ(item->strDetail, details[std::size_t(i)].toStdString()) << "record " << i;
+    }
+    EXPECT_TRUE(data.Load(nullptr));
+}
+
 TEST_F(OrlendaDataTest, GetItemOutsideTheListThrows)
 {
     OrlendaData data(write(twoRecords(2).bytes()).c_str());
