@@ -25,6 +25,20 @@ protected:
     }
     void TearDown() override { ApplicationExceptions::resetPresenter(); }
 
+    // Runs an event loop over the queued events, then one more; true when that one arrived.
+    static bool laterEventArrives()
+    {
+        QEventLoop loop;
+        bool delivered = false;
+        QTimer::singleShot(0, qApp, [&] {
+            delivered = true;
+            loop.quit();
+        });
+        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+        loop.exec();
+        return delivered;
+    }
+
     QStringList shown;
 };
 
@@ -66,19 +80,10 @@ TEST_F(ApplicationExceptionsTest, AnExceptionFromAClickHandlerIsShownAndLaterCli
 TEST_F(
     ApplicationExceptionsTest, TheEventLoopGoesOnAfterAHandlerThrowsAndForeignExceptionsShowNoText)
 {
-    QEventLoop loop;
-    bool laterEventDelivered = false;
     QTimer::singleShot(0, qApp, [] { throw OrlendaException(QStringLiteral("first")); });
     QTimer::singleShot(0, qApp, [] { throw std::runtime_error("not one of ours"); });
     QTimer::singleShot(0, qApp, [] { throw 42; });
-    QTimer::singleShot(0, qApp, [&] {
-        laterEventDelivered = true;
-        loop.quit();
-    });
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    loop.exec();
-
-    EXPECT_TRUE(laterEventDelivered);
+    EXPECT_TRUE(laterEventArrives());
     // Foreign exceptions become the framework's exception without a message.
     EXPECT_EQ(shown, QStringList({ QStringLiteral("first"), QString(), QString() }));
 }
@@ -86,16 +91,8 @@ TEST_F(
 TEST_F(ApplicationExceptionsTest, APresenterThatThrowsDoesNotEndTheLoop)
 {
     ApplicationExceptions::setPresenter([](const QString&) { throw std::runtime_error("again"); });
-    QEventLoop loop;
-    bool laterEventDelivered = false;
     QTimer::singleShot(0, qApp, [] { throw OrlendaException(QStringLiteral("x")); });
-    QTimer::singleShot(0, qApp, [&] {
-        laterEventDelivered = true;
-        loop.quit();
-    });
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    loop.exec();
-    EXPECT_TRUE(laterEventDelivered);
+    EXPECT_TRUE(laterEventArrives());
 }
 
 TEST_F(ApplicationExceptionsTest, TheDefaultDisplayIsAnErrorBoxWithOk)
