@@ -1,6 +1,9 @@
 #include "framework/TCppWebBrowser.h"
 
+#include "framework/FlatScrollBarStyle.h"
+
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QUrl>
 
 TCppWebBrowser::TCppWebBrowser(QWidget* parent)
@@ -9,6 +12,9 @@ TCppWebBrowser::TCppWebBrowser(QWidget* parent)
     setClicksOnMouse(false);
     resize(300, 150);
     setOpenLinks(false);
+    // The vertical bar repaints after every page; flat bars keep that cheap (see the style).
+    verticalScrollBar()->setStyle(FlatScrollBarStyle::shared());
+    horizontalScrollBar()->setStyle(FlatScrollBarStyle::shared());
 }
 
 void TCppWebBrowser::Navigate2(const QString& url)

@@ -1,8 +1,10 @@
 #include "framework/TTreeView.h"
 
+#include "framework/FlatScrollBarStyle.h"
 #include "framework/TImageList.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 using namespace ControlTypes;
 
@@ -16,6 +18,9 @@ TTreeView::TTreeView(QWidget* parent)
     // Every node is one line of the view's font beside an image of the list's size, as in the
     // framework's tree, so the view need not measure each node to place the rows.
     setUniformRowHeights(true);
+    // The same flat bars as the page view beside it.
+    verticalScrollBar()->setStyle(FlatScrollBarStyle::shared());
+    horizontalScrollBar()->setStyle(FlatScrollBarStyle::shared());
     connect(this, &QTreeWidget::currentItemChanged, this,
         [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
             if (!m_clearing)
