@@ -2,10 +2,12 @@
 
 #include "framework/PainterStateGuard.h"
 
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPointer>
 #include <QPolygon>
+#include <QScrollBar>
 #include <QStyleOptionSlider>
 
 namespace {
@@ -50,6 +52,12 @@ FlatScrollBarStyle* FlatScrollBarStyle::shared()
         style->setParent(QCoreApplication::instance());
     }
     return style;
+}
+
+void FlatScrollBarStyle::applyTo(QAbstractScrollArea* view)
+{
+    view->verticalScrollBar()->setStyle(shared());
+    view->horizontalScrollBar()->setStyle(shared());
 }
 
 void FlatScrollBarStyle::drawComplexControl(ComplexControl control,

@@ -6,6 +6,8 @@
 
 #include <QProxyStyle>
 
+class QAbstractScrollArea;
+
 class FlatScrollBarStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -13,6 +15,8 @@ public:
 
     // One instance for the whole program, owned by the application object.
     static FlatScrollBarStyle* shared();
+    // Gives both scroll bars of a view the shared flat style.
+    static void applyTo(QAbstractScrollArea* view);
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
         QPainter* painter, const QWidget* widget = nullptr) const override;

@@ -3,7 +3,6 @@
 #include "framework/FlatScrollBarStyle.h"
 
 #include <QFileInfo>
-#include <QScrollBar>
 #include <QUrl>
 
 TCppWebBrowser::TCppWebBrowser(QWidget* parent)
@@ -13,8 +12,7 @@ TCppWebBrowser::TCppWebBrowser(QWidget* parent)
     resize(300, 150);
     setOpenLinks(false);
     // The vertical bar repaints after every page; flat bars keep that cheap (see the style).
-    verticalScrollBar()->setStyle(FlatScrollBarStyle::shared());
-    horizontalScrollBar()->setStyle(FlatScrollBarStyle::shared());
+    FlatScrollBarStyle::applyTo(this);
 }
 
 void TCppWebBrowser::Navigate2(const QString& url)

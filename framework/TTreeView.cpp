@@ -4,7 +4,6 @@
 #include "framework/TImageList.h"
 
 #include <QHeaderView>
-#include <QScrollBar>
 
 using namespace ControlTypes;
 
@@ -19,8 +18,7 @@ TTreeView::TTreeView(QWidget* parent)
     // framework's tree, so the view need not measure each node to place the rows.
     setUniformRowHeights(true);
     // The same flat bars as the page view beside it.
-    verticalScrollBar()->setStyle(FlatScrollBarStyle::shared());
-    horizontalScrollBar()->setStyle(FlatScrollBarStyle::shared());
+    FlatScrollBarStyle::applyTo(this);
     connect(this, &QTreeWidget::currentItemChanged, this,
         [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
             if (!m_clearing)
