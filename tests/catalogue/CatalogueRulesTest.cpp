@@ -19,8 +19,9 @@ const QString kSources = ORLENDA_SOURCE_DIR "/catalogue/data/SOURCES.md";
 const QString kFactList = ORLENDA_SOURCE_DIR "/catalogue/data/ibmi-system-values.tsv";
 
 // Objects the pages name that are libraries, queues, journals or subsystems, not system values.
-const QSet<QString> kKnownObjects = { "QTEMP", "QSYS", "QSYS2", "QHLPSYS", "QUSRSYS", "QGPL",
-    "QSYSOPR", "QSYSMSG", "QAUDJRN", "QACGJRN", "QHST", "QBASE", "QCTL", "QSYSSBSD", "QSECOFR" };
+const QSet<QString> kKnownObjects
+    = { "QTEMP", "QSYS", "QSYS2", "QHLPSYS", "QUSRSYS", "QGPL", "QSYSOPR", "QSYSMSG", "QAUDJRN",
+          "QACGJRN", "QHST", "QBASE", "QCTL", "QSYSSBSD", "QSTRUP", "QSECOFR" };
 
 QString detailOf(const tagSysValItem& item)
 {
