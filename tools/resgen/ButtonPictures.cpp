@@ -165,13 +165,13 @@ template <typename F> QImage three(F frame)
 }
 
 const int registered = registerPictures({
-    skinPicture("MACOS_BUTTON", "MacOS", [] { return three(macButton); }),
-    skinPicture("WINXP_BUTTON", "WinXP", [] { return three(xpButton); }),
-    skinPicture("DEEPBLUE_BUTTON", "DeepBlue",
+    itemPicture(Style::MacOS, SuiItem::ButtonImage, [] { return three(macButton); }),
+    itemPicture(Style::WinXP, SuiItem::ButtonImage, [] { return three(xpButton); }),
+    itemPicture(Style::DeepBlue, SuiItem::ButtonImage,
         [] { return three([](State s) { return steelButton(s, QColor(0, 0, 0), false); }); }),
-    skinPicture("PROTEIN_BUTTON", "Protein",
+    itemPicture(Style::Protein, SuiItem::ButtonImage,
         [] { return three([](State s) { return steelButton(s, QColor(43, 43, 43), true); }); }),
-    skinPicture("BLUEGLASS_BUTTON", "BlueGlass", [] { return three(glassButton); }),
+    itemPicture(Style::BlueGlass, SuiItem::ButtonImage, [] { return three(glassButton); }),
 });
 
 } // namespace

@@ -144,17 +144,19 @@ QImage checkListStrip(Style style)
     return hstrip(frames);
 }
 
-#define SUI_CHECKS(STYLE, PREFIX, FAMILY)                                                          \
-    skinPicture(PREFIX "_CHECKBOX", FAMILY, [] { return checkStrip(Style::STYLE); }),              \
-        skinPicture(PREFIX "_RADIOBUTTON", FAMILY, [] { return radioStrip(Style::STYLE); }),       \
-        skinPicture(PREFIX "_CHECKLIST", FAMILY, [] { return checkListStrip(Style::STYLE); })
+#define SUI_CHECKS(STYLE)                                                                          \
+    itemPicture(Style::STYLE, SuiItem::CheckBoxImage, [] { return checkStrip(Style::STYLE); }),    \
+        itemPicture(                                                                               \
+            Style::STYLE, SuiItem::RadioButtonImage, [] { return radioStrip(Style::STYLE); }),     \
+        itemPicture(                                                                               \
+            Style::STYLE, SuiItem::CheckListBoxImage, [] { return checkListStrip(Style::STYLE); })
 
 const int registered = registerPictures({
-    SUI_CHECKS(MacOS, "MACOS", "MacOS"),
-    SUI_CHECKS(WinXP, "WINXP", "WinXP"),
-    SUI_CHECKS(DeepBlue, "DEEPBLUE", "DeepBlue"),
-    SUI_CHECKS(Protein, "PROTEIN", "Protein"),
-    SUI_CHECKS(BlueGlass, "BLUEGLASS", "BlueGlass"),
+    SUI_CHECKS(MacOS),
+    SUI_CHECKS(WinXP),
+    SUI_CHECKS(DeepBlue),
+    SUI_CHECKS(Protein),
+    SUI_CHECKS(BlueGlass),
 });
 
 } // namespace

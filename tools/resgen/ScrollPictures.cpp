@@ -10,16 +10,7 @@ enum class State { Normal, Hot, Down };
 
 QColor scrollBackground(Style s)
 {
-    switch (s) {
-    case Style::MacOS:
-        return QColor(0xC9, 0xC9, 0xC9);
-    case Style::WinXP:
-        return QColor(0xF9, 0xF9, 0xF9);
-    case Style::BlueGlass:
-        return QColor(0xF4, 0xF4, 0xF4);
-    default:
-        return QColor(0xF5, 0xF5, 0xF5);
-    }
+    return itemColor(s, SuiItem::ScrollBarBackgroundColor);
 }
 
 // The face of a scroll button or thumb, shaded across its thickness.
@@ -135,28 +126,29 @@ QImage scrollButtonPair(Style s, int h, QColor face, QColor rim)
     return hstrip(frames);
 }
 
-#define SUI_SCROLL(STYLE, PREFIX, FAMILY, BW, BH, PIECE)                                           \
-    skinPicture(                                                                                   \
-        PREFIX "_SCROLLBAR_BUTTON", FAMILY, [] { return scrollButtons(Style::STYLE, BW, BH); }),   \
-        skinPicture(PREFIX "_SCROLLBAR_TRACK", FAMILY, [] { return thumb(Style::STYLE, PIECE); })
+#define SUI_SCROLL(STYLE, BW, BH, PIECE)                                                           \
+    itemPicture(Style::STYLE, SuiItem::ScrollBarButtonImage,                                       \
+        [] { return scrollButtons(Style::STYLE, BW, BH); }),                                       \
+        itemPicture(Style::STYLE, SuiItem::ScrollBarSliderImage,                                   \
+            [] { return thumb(Style::STYLE, PIECE); })
 
 const int registered = registerPictures({
-    SUI_SCROLL(MacOS, "MACOS", "MacOS", 16, 22, 11),
-    SUI_SCROLL(WinXP, "WINXP", "WinXP", 16, 17, 7),
-    SUI_SCROLL(DeepBlue, "DEEPBLUE", "DeepBlue", 16, 16, 7),
-    SUI_SCROLL(Protein, "PROTEIN", "Protein", 16, 16, 7),
-    SUI_SCROLL(BlueGlass, "BLUEGLASS", "BlueGlass", 17, 16, 7),
-    skinPicture("MACOS_SCROLLBUTTON", "MacOS",
+    SUI_SCROLL(MacOS, 16, 22, 11),
+    SUI_SCROLL(WinXP, 16, 17, 7),
+    SUI_SCROLL(DeepBlue, 16, 16, 7),
+    SUI_SCROLL(Protein, 16, 16, 7),
+    SUI_SCROLL(BlueGlass, 17, 16, 7),
+    itemPicture(Style::MacOS, SuiItem::ScrollButtonImage,
         [] {
             return scrollButtonPair(
                 Style::MacOS, 18, QColor(0xD8, 0xD8, 0xD8), QColor(0x7F, 0x7F, 0x7F));
         }),
-    skinPicture("WINXP_SCROLLBUTTON", "WinXP",
+    itemPicture(Style::WinXP, SuiItem::ScrollButtonImage,
         [] {
             return scrollButtonPair(Style::WinXP, 18, QColor(0xC6, 0xD3, 0xEF), QColor(0x3169C6));
         }),
     // One picture serves DeepBlue, Protein and BlueGlass.
-    skinPicture("MORE_SCROLLBUTTON", "Shared",
+    skinPicture(itemImage(Style::DeepBlue, SuiItem::ScrollButtonImage), "Shared",
         [] {
             return scrollButtonPair(
                 Style::DeepBlue, 17, QColor(0xDC, 0xE0, 0xEA), QColor(0x44, 0x4A, 0x70));

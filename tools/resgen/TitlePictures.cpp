@@ -104,24 +104,17 @@ QImage band(Style s, int width)
 
 QColor borderOf(Style s)
 {
-    switch (s) {
-    case Style::MacOS:
-        return QColor(0x7F, 0x7F, 0x7F);
-    case Style::WinXP:
-        return QColor(0x00, 0x2C, 0xC8);
-    default:
-        return QColor(0, 0, 0);
-    }
+    return itemColor(s, SuiItem::FormBorderColor);
 }
 
 int borderWidthOf(Style s)
 {
-    return s == Style::WinXP ? 3 : 1;
+    return itemInt(s, SuiItem::FormBorderWidthInt);
 }
 
 int cornerOf(Style s)
 {
-    return s == Style::WinXP ? 13 : s == Style::BlueGlass ? 11 : 0;
+    return itemInt(s, SuiItem::FormRoundCornerInt);
 }
 
 // Where the window region rounds a top corner (an ellipse `corner` pixels across), the
@@ -262,21 +255,10 @@ int buttonSize(Style s)
     return s == Style::MacOS ? 17 : s == Style::WinXP ? 21 : 19;
 }
 
-// Image row the buttons stand on (TitleBarButtonTopInt): the opaque ones copy the band there.
+// Image row the buttons stand on: the opaque ones copy the band there.
 int buttonTop(Style s)
 {
-    switch (s) {
-    case Style::MacOS:
-        return 4;
-    case Style::WinXP:
-        return 5;
-    case Style::DeepBlue:
-    case Style::Protein:
-        return 2;
-    case Style::BlueGlass:
-        return 6;
-    }
-    return 2;
+    return itemInt(s, SuiItem::TitleBarButtonTopInt);
 }
 
 QImage titleButton(Style s, Glyph g, State st)
@@ -414,18 +396,22 @@ QImage buttonStrip(Style s)
     return hstrip(frames);
 }
 
-#define SUI_TITLE(STYLE, PREFIX, FAMILY, LEFT, CLIENT, RIGHT)                                      \
-    skinPicture(PREFIX "_TITLEBTN", FAMILY, [] { return buttonStrip(Style::STYLE); }),             \
-        skinPicture(PREFIX "_TITLE_LEFT", FAMILY, [] { return leftPiece(Style::STYLE, LEFT); }),   \
-        skinPicture(PREFIX "_TITLE_CLIENT", FAMILY, [] { return band(Style::STYLE, CLIENT); }),    \
-        skinPicture(PREFIX "_TITLE_RIGHT", FAMILY, [] { return rightPiece(Style::STYLE, RIGHT); })
+#define SUI_TITLE(STYLE, LEFT, CLIENT, RIGHT)                                                      \
+    itemPicture(                                                                                   \
+        Style::STYLE, SuiItem::TitleBarButtonImage, [] { return buttonStrip(Style::STYLE); }),     \
+        itemPicture(Style::STYLE, SuiItem::TitleBarLeftImage,                                      \
+            [] { return leftPiece(Style::STYLE, LEFT); }),                                         \
+        itemPicture(Style::STYLE, SuiItem::TitleBarClientImage,                                    \
+            [] { return band(Style::STYLE, CLIENT); }),                                            \
+        itemPicture(Style::STYLE, SuiItem::TitleBarRightImage,                                     \
+            [] { return rightPiece(Style::STYLE, RIGHT); })
 
 const int registered = registerPictures({
-    SUI_TITLE(MacOS, "MACOS", "MacOS", 48, 49, 48),
-    SUI_TITLE(WinXP, "WINXP", "WinXP", 35, 37, 35),
-    SUI_TITLE(DeepBlue, "DEEPBLUE", "DeepBlue", 97, 98, 97),
-    SUI_TITLE(Protein, "PROTEIN", "Protein", 441, 1, 1),
-    SUI_TITLE(BlueGlass, "BLUEGLASS", "BlueGlass", 162, 179, 101),
+    SUI_TITLE(MacOS, 48, 49, 48),
+    SUI_TITLE(WinXP, 35, 37, 35),
+    SUI_TITLE(DeepBlue, 97, 98, 97),
+    SUI_TITLE(Protein, 441, 1, 1),
+    SUI_TITLE(BlueGlass, 162, 179, 101),
 });
 
 } // namespace
