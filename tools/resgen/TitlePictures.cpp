@@ -29,6 +29,21 @@ int titleHeight(Style s)
     return 23;
 }
 
+QColor borderOf(Style s)
+{
+    return itemColor(s, SuiItem::FormBorderColor);
+}
+
+int borderWidthOf(Style s)
+{
+    return itemInt(s, SuiItem::FormBorderWidthInt);
+}
+
+int cornerOf(Style s)
+{
+    return itemInt(s, SuiItem::FormRoundCornerInt);
+}
+
 // The band every title picture of a style shares, so the three pieces and the opaque
 // buttons meet without a seam. Only vertical variation: the centre piece is stretched.
 void paintBand(QPainter& p, Style s, int width)
@@ -38,38 +53,50 @@ void paintBand(QPainter& p, Style s, int width)
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     switch (s) {
-    case Style::MacOS:
-        p.fillRect(
-            r, vertical(r, { { 0, QColor(0xF6, 0xF6, 0xF6) }, { 1, QColor(0xC8, 0xC8, 0xC8) } }));
-        // Fine pinstripes: every other row a touch lighter.
-        for (int y = 2; y < h - 1; y += 2)
-            p.fillRect(QRect(0, y, width, 1), QColor(255, 255, 255, 70));
-        p.fillRect(QRect(0, 0, width, 1), QColor(0x7F, 0x7F, 0x7F));
+    case Style::MacOS: {
+        // Light brushed metal lit from above: near-white under the top highlight, falling to
+        // silver, the fall steepening softly past the middle like a polished bar.
+        p.fillRect(r,
+            vertical(r,
+                { { 0, QColor(0xFD, 0xFD, 0xFD) }, { 0.42, QColor(0xEA, 0xEA, 0xEA) },
+                    { 0.62, QColor(0xD6, 0xD6, 0xD6) }, { 1, QColor(0xBC, 0xBC, 0xBC) } }));
+        // A sheen over the upper half that fades out without an edge.
+        const QRectF sheen(0, 1, width, h * 0.5);
+        p.fillRect(sheen,
+            vertical(
+                sheen, { { 0, QColor(255, 255, 255, 170) }, { 1, QColor(255, 255, 255, 0) } }));
+        // Pinstripes kept faint, so they read as texture and not as lines.
+        for (int y = 3; y < h - 2; y += 2)
+            p.fillRect(QRect(0, y, width, 1), QColor(0, 0, 0, 12));
+        p.fillRect(QRect(0, 0, width, 1), borderOf(s));
         p.fillRect(QRect(0, 1, width, 1), QColor(0xFF, 0xFF, 0xFF));
-        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x8E, 0x8E, 0x8E));
+        p.fillRect(QRect(0, h - 2, width, 1), QColor(0xB4, 0xB4, 0xB4));
+        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x86, 0x86, 0x86));
         break;
+    }
     case Style::WinXP:
         p.fillRect(r,
             vertical(r,
                 { { 0, QColor(0x00, 0x58, 0xEE) }, { 0.1, QColor(0x3D, 0x95, 0xFF) },
                     { 0.24, QColor(0x1E, 0x6E, 0xF4) }, { 0.62, QColor(0x02, 0x56, 0xE6) },
                     { 0.86, QColor(0x00, 0x4F, 0xDC) }, { 1, QColor(0x00, 0x3D, 0xCC) } }));
-        p.fillRect(QRect(0, 0, width, 1), QColor(0x00, 0x2C, 0xC8));
+        p.fillRect(QRect(0, 0, width, 1), borderOf(s));
         break;
-    case Style::DeepBlue:
-        p.fillRect(QRectF(0, 0, width, 22),
-            vertical(QRectF(0, 0, width, 22),
-                { { 0, QColor(0x34, 0x44, 0x9C) }, { 0.45, QColor(0x1E, 0x2A, 0x6E) },
-                    { 1, QColor(0x12, 0x1A, 0x50) } }));
-        // The lower ribbon under the caption row.
-        p.fillRect(QRectF(0, 22, width, h - 22),
-            vertical(QRectF(0, 22, width, h - 22),
-                { { 0, QColor(0x0B, 0x12, 0x38) }, { 1, QColor(0x2C, 0x38, 0x86) } }));
-        p.fillRect(QRect(0, 22, width, 1), QColor(0x5C, 0x68, 0xC4));
-        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x08, 0x0D, 0x2A));
-        p.fillRect(QRect(0, 1, width, 1), QColor(0x58, 0x68, 0xC0));
-        p.fillRect(QRect(0, 0, width, 1), QColor(0, 0, 0));
+    case Style::DeepBlue: {
+        // One deep navy body from edge to edge, deepening smoothly, so the caption row and the
+        // rows beneath it read as one bar.
+        p.fillRect(r,
+            vertical(r,
+                { { 0, QColor(0x2E, 0x3C, 0x92) }, { 0.4, QColor(0x1E, 0x29, 0x74) },
+                    { 1, QColor(0x10, 0x17, 0x4A) } }));
+        const QRectF sheen(0, 2, width, h * 0.5);
+        p.fillRect(sheen,
+            vertical(sheen, { { 0, QColor(255, 255, 255, 34) }, { 1, QColor(255, 255, 255, 0) } }));
+        p.fillRect(QRect(0, 0, width, 1), borderOf(s));
+        p.fillRect(QRect(0, 1, width, 1), QColor(0x58, 0x66, 0xC0));
+        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x08, 0x0C, 0x2C));
         break;
+    }
     case Style::Protein:
         p.fillRect(r,
             vertical(r,
@@ -102,21 +129,6 @@ QImage band(Style s, int width)
     return img;
 }
 
-QColor borderOf(Style s)
-{
-    return itemColor(s, SuiItem::FormBorderColor);
-}
-
-int borderWidthOf(Style s)
-{
-    return itemInt(s, SuiItem::FormBorderWidthInt);
-}
-
-int cornerOf(Style s)
-{
-    return itemInt(s, SuiItem::FormRoundCornerInt);
-}
-
 // Where the window region rounds a top corner (an ellipse `corner` pixels across), the
 // picture shows the form colour outside and the border arc along the curve.
 void roundTopCorner(QPainter& p, Style s, int width, bool right)
@@ -140,6 +152,44 @@ void roundTopCorner(QPainter& p, Style s, int width, bool right)
     p.restore();
 }
 
+// DeepBlue's end caps: a brighter royal plate behind the control box and one behind the
+// caption buttons, each with a lit inner edge and a rounded lower corner, so the bar has two
+// finished ends instead of running out into the window edge.
+void deepBlueCap(QPainter& p, int width, int h, bool right)
+{
+    // Inner edge: clear of the control box (columns 3 to 21) and of the caption (from 27) on
+    // the left, and of the three buttons (the last 62 columns) on the right.
+    const qreal edge = right ? 66.5 : 23.5;
+    const qreal radius = 7;
+    // A rounded rectangle reaching past the picture on three sides: only its lower inner
+    // corner shows, so the plate meets the top edge square and runs out of the window edge.
+    const QRectF plateRect = right ? QRectF(width - edge, -20, edge + 20, h - 0.5 + 20)
+                                   : QRectF(-20, -20, edge + 20, h - 0.5 + 20);
+    const QPainterPath plate = roundedRect(plateRect, radius);
+    const QRectF r(0, 0, width, h);
+    p.save();
+    p.setPen(Qt::NoPen);
+    // A one-pixel shadow on the band side, so the plate stands slightly raised.
+    p.setBrush(QColor(0x06, 0x0A, 0x2A, 150));
+    p.drawPath(plate.translated(right ? -1 : 1, 1));
+    p.setBrush(vertical(r,
+        { { 0, QColor(0x64, 0x72, 0xD4) }, { 0.45, QColor(0x3A, 0x48, 0xA8) },
+            { 1, QColor(0x22, 0x2C, 0x78) } }));
+    p.drawPath(plate);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0xA8, 0xB2, 0xF4, 220), 1));
+    p.drawPath(roundedRect(plateRect.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5));
+    p.restore();
+    // The outer lines run on over the plate: black top edge, lit line, dark base.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(QRect(0, 0, width, 1), borderOf(Style::DeepBlue));
+    const int from = right ? width - int(edge) : 0, to = right ? width : int(edge);
+    p.fillRect(QRect(from, 1, to - from, 1), QColor(0xB0, 0xBA, 0xF6));
+    p.fillRect(QRect(0, h - 1, width, 1), QColor(0x08, 0x0C, 0x2C));
+    p.restore();
+}
+
 // Left piece: the band with the window's left border and, where the frame rounds its top
 // corners, the arc; outside the arc the window region cuts the pixels away anyway.
 QImage leftPiece(Style s, int width)
@@ -160,12 +210,8 @@ QImage leftPiece(Style s, int width)
         for (int x = -h; x < width * 0.6; x += 6)
             p.drawLine(QPointF(x, h - 1), QPointF(x + h, 1));
     }
-    if (s == Style::DeepBlue) {
-        QRectF glow(0, 2, width, 20);
-        p.fillRect(glow,
-            horizontal(
-                glow, { { 0, QColor(0x7A, 0x88, 0xE0, 90) }, { 1, QColor(0x7A, 0x88, 0xE0, 0) } }));
-    }
+    if (s == Style::DeepBlue)
+        deepBlueCap(p, width, h, false);
     if (s == Style::BlueGlass) {
         // Glare on the glass at the left end.
         p.setPen(Qt::NoPen);
@@ -199,6 +245,10 @@ QImage rightPiece(Style s, int width)
         p.fillRect(QRect(width - bw, 0, bw, h), borderOf(s));
     if (s == Style::MacOS)
         p.fillRect(QRect(width - 1, 1, 1, h - 2), QColor(0xD8, 0xD8, 0xD8));
+    if (s == Style::DeepBlue) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        deepBlueCap(p, width, h, true);
+    }
     roundTopCorner(p, s, width, true);
     return img;
 }
