@@ -160,6 +160,24 @@ void drawArrow(QPainter& p, const QRectF& r, Arrow direction, qreal size, const 
     p.restore();
 }
 
+void drawPixelArrow(QPainter& p, const QRect& cell, Arrow direction, int base, const QColor& color)
+{
+    const int depth = (base + 1) / 2;
+    const bool upright = direction == Arrow::Up || direction == Arrow::Down;
+    const int across = upright ? cell.width() : cell.height();
+    const int along = upright ? cell.height() : cell.width();
+    const int a0 = (across - base) / 2, d0 = (along - depth) / 2;
+    for (int i = 0; i < depth; ++i) {
+        // Row i counted from the base; the tip is one pixel.
+        const bool tipFirst = direction == Arrow::Up || direction == Arrow::Left;
+        const int d = d0 + (tipFirst ? depth - 1 - i : i);
+        const int from = a0 + i, length = base - 2 * i;
+        const QRect run = upright ? QRect(cell.left() + from, cell.top() + d, length, 1)
+                                  : QRect(cell.left() + d, cell.top() + from, 1, length);
+        p.fillRect(run, color);
+    }
+}
+
 void drawTick(QPainter& p, const QRectF& r, const QColor& color, qreal width)
 {
     p.save();

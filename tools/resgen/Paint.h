@@ -60,6 +60,9 @@ QPainterPath roundedRect(const QRectF& r, qreal radius);
 enum class Arrow { Up, Down, Left, Right };
 // A solid triangle centred in `r`, `size` pixels from base to tip.
 void drawArrow(QPainter& p, const QRectF& r, Arrow direction, qreal size, const QColor& color);
+// A pixel-exact triangle, `base` pixels across (odd) and (base + 1) / 2 deep, centred in
+// `cell` (rounded up and left): crisp at 1x where an anti-aliased one of that size blurs.
+void drawPixelArrow(QPainter& p, const QRect& cell, Arrow direction, int base, const QColor& color);
 // A tick mark filling roughly `r`.
 void drawTick(QPainter& p, const QRectF& r, const QColor& color, qreal width);
 void drawCross(QPainter& p, const QRectF& r, const QColor& color, qreal width);

@@ -386,22 +386,26 @@ QImage titleButton(Style s, Glyph g, State st)
         break;
     }
     case Style::Protein: {
-        // Silver orbs on the key colour (the title draws them transparently).
+        // Brushed silver plates with the push buttons' square-cut look and outline, the
+        // corners eased just enough to sit on the key (the title draws them transparently).
         f.fill(QColor(0x4A, 0x4D, 0x52));
-        const QRectF orb(1, 1, n - 2, n - 2);
-        QColor a(0xF4, 0xF4, 0xF5), b(0x8C, 0x90, 0x96);
-        if (st == State::Hot)
-            a = QColor(0xFF, 0xFF, 0xFF),
-            b = danger ? QColor(0xC0, 0x60, 0x58) : QColor(0x8E, 0xA6, 0xC8);
+        const QRectF plate(0.5, 0.5, n - 1, n - 1);
+        QColor a(0xFA, 0xFA, 0xFA), b(0xE6, 0xE7, 0xE9), c(0xC4, 0xC7, 0xCC), d(0xE4, 0xE5, 0xE8);
+        if (st == State::Hot) {
+            a = QColor(0xFF, 0xFF, 0xFF), b = QColor(0xEE, 0xF2, 0xF8);
+            c = danger ? QColor(0xD8, 0x9A, 0x94) : QColor(0xB4, 0xC4, 0xDC);
+            d = danger ? QColor(0xEE, 0xD0, 0xCC) : QColor(0xDE, 0xE6, 0xF2);
+        }
         if (st == State::Down)
-            a = QColor(0x70, 0x74, 0x7A), b = QColor(0xD0, 0xD2, 0xD6);
-        p.setPen(QPen(QColor(0x1C, 0x1D, 0x1F), 1));
-        p.setBrush(vertical(orb, { { 0, a }, { 0.5, mix(a, b, 0.5) }, { 1, b } }));
-        p.drawEllipse(orb.adjusted(0.5, 0.5, -0.5, -0.5));
-        shape.addEllipse(orb);
+            a = QColor(0x9C, 0xA0, 0xA6), b = QColor(0xB4, 0xB7, 0xBC),
+            c = QColor(0xC2, 0xC5, 0xCA), d = QColor(0xD4, 0xD6, 0xDA);
+        p.setPen(QPen(QColor(0x2B, 0x2B, 0x2B), 1));
+        p.setBrush(vertical(plate, { { 0, a }, { 0.48, b }, { 0.52, c }, { 1, d } }));
+        p.drawRoundedRect(plate, 2.5, 2.5);
+        shape.addRoundedRect(QRectF(0, 0, n, n), 3, 3);
         glyph = QColor(0x2B, 0x2B, 0x2B);
-        glyphBox = cell.adjusted(6, 6, -6, -6);
-        glyphWidth = 1.5;
+        glyphBox = cell.adjusted(5.5, 5.5, -5.5, -5.5);
+        glyphWidth = 1.6;
         break;
     }
     case Style::BlueGlass: {
