@@ -16,6 +16,7 @@ TsuiCheckBox::TsuiCheckBox(QWidget* parent)
     : TControlBase<QWidget>(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setClicksOnMouse(false);
     setFocusPolicy(Qt::StrongFocus);
     setTabStop(true);
     setBounds(QRect(x(), y(), 93, 17));
@@ -58,6 +59,7 @@ void TsuiCheckBox::SetAutoSize(bool autoSize)
 void TsuiCheckBox::SetCaption(const QString& caption)
 {
     m_caption = caption;
+    m_acceleratorId = GrabAccelerator(this, m_acceleratorId, caption);
     setAccessibleName(StripAccelerators(caption));
     applyAutoSize();
     update();
@@ -208,7 +210,30 @@ bool TsuiCheckBox::event(QEvent* event)
 {
     if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
         WatchDialogKeys(this);
+    if (event->type() == QEvent::Shortcut) {
+        AcceleratorShortcut(this, m_caption);
+        return true;
+    }
     return TControlBase<QWidget>::event(event);
+}
+
+void TsuiCheckBox::mousePressEvent(QMouseEvent* event)
+{
+    TControlBase<QWidget>::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        m_leftDown = true;
+}
+
+void TsuiCheckBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    TControlBase<QWidget>::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !m_leftDown)
+        return;
+    m_leftDown = false;
+    // Accepted before the click: the toolkit looks no further at a control its handler deleted.
+    event->accept();
+    if (rect().contains(event->position().toPoint()))
+        Click();
 }
 
 void TsuiCheckBox::keyPressEvent(QKeyEvent* event)

@@ -70,6 +70,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -82,8 +84,10 @@ private:
     SuiThemedControl m_theme { this, [this] { styleReloaded(); } };
     QImage m_pictures[4];
     QString m_caption;
+    int m_acceleratorId = 0;
     mutable QImage m_buffer;
     bool m_checked = false;
     bool m_transparent = false;
     bool m_autoSize = true;
+    bool m_leftDown = false;
 };

@@ -110,6 +110,7 @@ void TsuiCustomButton::ActionChange()
 void TsuiCustomButton::SetCaption(const QString& caption)
 {
     m_caption = caption;
+    m_acceleratorId = GrabAccelerator(this, m_acceleratorId, caption);
     setAccessibleName(StripAccelerators(caption));
     CaptionChanged();
     update();
@@ -348,6 +349,10 @@ bool TsuiCustomButton::event(QEvent* event)
 {
     if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
         WatchDialogKeys(this);
+    if (event->type() == QEvent::Shortcut) {
+        AcceleratorShortcut(this, m_caption);
+        return true;
+    }
     return TControlBase<QWidget>::event(event);
 }
 
@@ -410,6 +415,8 @@ void TsuiCustomButton::mouseReleaseEvent(QMouseEvent* event)
     m_leftDown = false;
     // Letting go ends the repeat wherever the cursor is; only a release inside clicks.
     stopRepeat();
+    // Accepted before the click: the toolkit looks no further at a button whose handler deleted it.
+    event->accept();
     if (rect().contains(event->position().toPoint()))
         Click();
 }

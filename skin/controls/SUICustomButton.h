@@ -154,6 +154,7 @@ private:
 
     SuiThemedControl m_theme { this, [this] { styleReloaded(); } };
     QString m_caption;
+    int m_acceleratorId = 0;
     QPointer<QAction> m_action;
     QTimer* m_repeatTimer = nullptr;
     mutable QImage m_buffer;

@@ -1,6 +1,9 @@
 #include "skin/controls/SUIDialogKeys.h"
 
+#include "framework/TextDraw.h"
+
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
 
@@ -94,4 +97,21 @@ QChar AcceleratorOfKey(int key)
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return QChar(key);
     return {};
+}
+
+int GrabAccelerator(QWidget* control, int oldId, const QString& caption)
+{
+    if (oldId != 0)
+        control->releaseShortcut(oldId);
+    const QChar c = AcceleratorChar(caption).toUpper();
+    if (AcceleratorOfKey(c.unicode()).isNull())
+        return 0;
+    // Alt+letter reaches a control even when the focused one would take the plain letter.
+    return control->grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(c.unicode()))));
+}
+
+bool AcceleratorShortcut(QWidget* control, const QString& caption)
+{
+    const QChar c = AcceleratorChar(caption);
+    return !c.isNull() && BroadcastDialogChar(control->window(), c);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 #include <Qt>
 
 class QWidget;
@@ -23,6 +24,13 @@ void WatchDialogKeys(QWidget* control);
 // Offers the key to every client below `window`, depth first in child order; true when one took it.
 bool BroadcastDialogKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers);
 bool BroadcastDialogChar(QWidget* window, QChar character);
+
+// Alt plus the caption's accelerator, as a shortcut of `control` in its window; gives the new
+// shortcut id after releasing `oldId` (0 for none).
+int GrabAccelerator(QWidget* control, int oldId, const QString& caption);
+// A shortcut event of a grabbed accelerator: offers the caption's character to the window's
+// clients, so that of two controls with one letter the first in control order wins.
+bool AcceleratorShortcut(QWidget* control, const QString& caption);
 
 // The character a key press stands for as an accelerator (letters and digits), or a null QChar.
 QChar AcceleratorOfKey(int key);
