@@ -107,7 +107,8 @@ int GrabAccelerator(QWidget* control, int oldId, const QString& caption)
     if (AcceleratorOfKey(c.unicode()).isNull())
         return 0;
     // Alt+letter reaches a control even when the focused one would take the plain letter.
-    return control->grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(c.unicode()))));
+    return control->grabShortcut(
+        QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(c.unicode()))));
 }
 
 bool AcceleratorShortcut(QWidget* control, const QString& caption)

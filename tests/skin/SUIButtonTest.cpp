@@ -3,6 +3,7 @@
 #include "skin/controls/SUIButton.h"
 #include "skin/controls/SUIControlButton.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPointer>
@@ -17,6 +18,8 @@ struct Window {
     std::unique_ptr<QWidget> form = std::make_unique<QWidget>();
     Window()
     {
+        // Away from where the controls appear, so no hover comes from earlier tests.
+        QCursor::setPos(QPoint(5000, 5000));
         form->resize(300, 200);
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
