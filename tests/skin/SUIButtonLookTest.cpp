@@ -4,6 +4,7 @@
 #include "skin/controls/SUIButton.h"
 #include "skin/controls/SUIControlButton.h"
 #include "skin/controls/SUIImageButton.h"
+#include "skin/controls/SUIToolBarSpeedButton.h"
 #include "skin/styles/Suipublic.h"
 #include "skin/styles/Suiresdef.h"
 
@@ -276,4 +277,30 @@ TEST(TsuiImageButtonLook, MissingPicturesFallBackToPicNormal)
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(render(*b).pixelColor(5, 5), QColor(Qt::darkRed));
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(3, 3));
+}
+
+TEST(TsuiToolBarSpeedButtonLook, FramedUnderTheMouseGlyphAtOneOneKeyedByItsBottomLeftPixel)
+{
+    TsuiToolBarSpeedButton b;
+    EXPECT_EQ(b.size(), QSize(18, 18));
+    b.setColor(QColor(200, 200, 200));
+    QImage glyph(16, 16, QImage::Format_RGB32);
+    glyph.fill(Qt::blue);
+    glyph.setPixelColor(0, 15, Qt::green); // the key colour
+    glyph.setPixelColor(5, 5, Qt::green);
+    b.SetGlyph(glyph);
+    const auto draw = [&] {
+        QImage image(18, 18, QImage::Format_RGB32);
+        b.PaintButton(*std::make_unique<QPainter>(&image), image.rect());
+        return image;
+    };
+    QImage image = draw();
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(200, 200, 200));
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::blue));
+    EXPECT_EQ(image.pixelColor(6, 6), QColor(200, 200, 200));
+    QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
+    QCoreApplication::sendEvent(&b, &enter);
+    image = draw();
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(17, 9), QColor(Qt::black));
 }

@@ -3,6 +3,7 @@
 #include "skin/controls/SUIButton.h"
 #include "skin/controls/SUIControlButton.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -316,4 +317,28 @@ TEST(TsuiButton, RemovingItsFileThemeReturnsTheButtonToDeepBlue)
     EXPECT_EQ(b.FileTheme(), nullptr);
     EXPECT_EQ(b.UIStyle(), TsuiUIStyle::DeepBlue);
     EXPECT_FALSE(b.Transparent());
+}
+
+TEST(TsuiButton, AnActionGivesItsCaptionAndEnabledStateAndRunsOnClick)
+{
+    QAction action("&Save");
+    int triggered = 0;
+    QObject::connect(&action, &QAction::triggered, [&] { ++triggered; });
+    TsuiButton b;
+    b.SetAction(&action);
+    EXPECT_EQ(b.Caption(), "&Save");
+    action.setText("Save &As");
+    action.setEnabled(false);
+    EXPECT_EQ(b.Caption(), "Save &As");
+    EXPECT_FALSE(b.isEnabled());
+    action.setEnabled(true);
+    EXPECT_TRUE(b.isEnabled());
+    b.Click();
+    EXPECT_EQ(triggered, 1);
+    // An own OnClick handler takes precedence over the action.
+    int clicks = 0;
+    b.OnClick = [&](QObject*) { ++clicks; };
+    b.Click();
+    EXPECT_EQ(triggered, 1);
+    EXPECT_EQ(clicks, 1);
 }
