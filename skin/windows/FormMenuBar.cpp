@@ -40,7 +40,8 @@ FormMenuBar::FormMenuBar(QWidget* parent)
 
 FormMenuBar::~FormMenuBar()
 {
-    delete m_openMenu;
+    if (m_openMenu && m_openMenu->parent() != this)
+        m_openMenu->hide();
 }
 
 void FormMenuBar::setMenu(TMainMenu* menu)
@@ -234,7 +235,9 @@ void FormMenuBar::openButton(int index)
             : -1;
         m_openIndex = -1;
         m_openMenu = nullptr;
-        menu->deleteLater();
+        menu->removeEventFilter(this);
+        if (menu->parent() == this)
+            menu->deleteLater();
         update();
     });
     update();
@@ -247,7 +250,9 @@ void FormMenuBar::closeMenu()
         m_openMenu = nullptr;
         m_openIndex = -1;
         menu->hide();
-        menu->deleteLater();
+        menu->removeEventFilter(this);
+        if (menu->parent() == this)
+            menu->deleteLater();
         update();
     }
 }

@@ -35,7 +35,7 @@ public:
         bool enabled = true;
         QRect rect;
     };
-    // Builds the drop-down of a top-level item; the bar owns and deletes what it returns.
+    // Builds the drop-down of a top-level item; the bar deletes it when it is the menu's parent.
     using PopupFactory = std::function<QMenu*(TMenuItem* item, QWidget* parent)>;
 
     explicit FormMenuBar(QWidget* parent = nullptr);
