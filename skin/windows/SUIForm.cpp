@@ -83,6 +83,8 @@ TsuiForm::TsuiForm(QWidget* parent)
     m_titleBar = new TsuiTitleBar(this);
     // Owned by the frame, so a form description writes the frame's settings, not the bar.
     m_titleBar->SetOwner(this);
+    if (auto* popup = m_titleBar->ControlBoxPopupMenu())
+        popup->SetOwner(m_titleBar);
     m_menuBarColor = Color();
     m_theme.setUIStyle(TsuiUIStyle::DeepBlue);
     setAlign(ControlTypes::TAlign::alClient);
@@ -120,7 +122,8 @@ void TsuiForm::takeOver()
         tform->setMenu(nullptr);
     }
     const bool wasVisible = form->isVisible();
-    form->setWindowFlag(Qt::FramelessWindowHint, true);
+    m_savedFlags = form->windowFlags();
+    makeFrameless();
     if (wasVisible)
         form->show();
     form->setContentsMargins(kBand, kBand, kBand, kBand);
@@ -139,9 +142,19 @@ void TsuiForm::giveBack()
     form->unsetCursor();
     form->setContentsMargins(0, 0, 0, 0);
     const bool wasVisible = form->isVisible();
-    form->setWindowFlag(Qt::FramelessWindowHint, false);
+    form->setWindowFlags(m_savedFlags);
     if (wasVisible)
         form->show();
+}
+
+void TsuiForm::makeFrameless()
+{
+    // Qt puts a native frame back on a window that asks for a caption or its buttons, so the
+    // frameless window asks for none: the title bar draws its own.
+    const Qt::WindowFlags decoration = Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint
+        | Qt::WindowFullscreenButtonHint | Qt::CustomizeWindowHint;
+    m_form->setWindowFlags((m_form->windowFlags() & ~decoration) | Qt::FramelessWindowHint);
 }
 
 void TsuiForm::ReAssign()
@@ -150,7 +163,7 @@ void TsuiForm::ReAssign()
         return;
     if (!(m_form->windowFlags() & Qt::FramelessWindowHint)) {
         const bool wasVisible = m_form->isVisible();
-        m_form->setWindowFlag(Qt::FramelessWindowHint, true);
+        makeFrameless();
         if (wasVisible)
             m_form->show();
     }
@@ -586,8 +599,13 @@ void TsuiForm::placeMaximized()
     if (!area.isValid())
         return;
     area.setBottom(area.bottom() - 1);
-    if (form->geometry() != area)
-        form->setGeometry(area);
+    if (form->geometry() == area)
+        return;
+    // Placing a window ends its maximized state in the widget, though the window system keeps
+    // it; the state is put back without asking the window system to maximize again.
+    const Qt::WindowStates state = form->windowState();
+    form->setGeometry(area);
+    form->overrideWindowState(state);
 }
 
 bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
@@ -607,6 +625,9 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
         formResized();
         break;
     case QEvent::Show:
+        // Caption buttons asked for since the takeover bring the native frame back.
+        if (!(form->windowFlags() & Qt::FramelessWindowHint))
+            ReAssign();
         // A native menu bar is never shown on a skinned form.
         if (auto* tform = qobject_cast<TForm*>(form); tform && tform->Menu())
             tform->setMenu(nullptr);

@@ -148,6 +148,7 @@ private:
     void applyStyle();
     void takeOver();
     void giveBack();
+    void makeFrameless();
     void formResized();
     void placeMaximized();
     void dockBars();
@@ -170,6 +171,7 @@ private:
     bool m_autoUpdateSub = false;
     bool m_destroying = false;
     QRect m_savedBounds;
+    Qt::WindowFlags m_savedFlags;
     bool m_startedMaximized = false;
     QSize m_maskSize;
     int m_maskCorner = -1;

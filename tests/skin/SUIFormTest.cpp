@@ -192,6 +192,8 @@ TEST(TsuiForm, HiddenTitleBarSquaresTheWindowAndPaintsTheTopLines)
 TEST(TsuiForm, RegionIsComputedOnlyWhenSizeOrCornerChange)
 {
     Skinned s;
+    s.form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(s.form.get()));
     const int before = TsuiForm::RegionComputations();
     s.frame->SetBorderWidth(1);
     s.frame->SetUIStyle(TsuiUIStyle::BlueGlass);
@@ -215,6 +217,10 @@ TEST(TsuiForm, MaximizingCoversTheWorkAreaLessItsLastRow)
         << s.form->geometry().height() << " vs " << expected.height();
     EXPECT_TRUE(s.form->isMaximized());
     EXPECT_EQ(s.form->mask(), FormWindowRegion(expected.size(), 11));
+    s.form->showNormal();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.form->size() == QSize(400, 300); }))
+        << s.form->size().width() << "x" << s.form->size().height();
+    EXPECT_FALSE(s.form->isMaximized());
 }
 
 TEST(TsuiForm, MenuGivesOneBarButtonPerTopItemInOrderAndGreysADisabledOne)
@@ -513,6 +519,9 @@ TEST(TsuiForm, FormDescriptionBuildsTheSkinnedWindowAndWritesItBack)
     auto* frame = form->findChild<TsuiForm*>(QStringLiteral("suiForm1"));
     ASSERT_TRUE(frame);
     EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
+    // The form's native menu bar goes when the window is shown.
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EXPECT_EQ(form->menuBar(), nullptr);
     EXPECT_EQ(frame->UIStyle(), TsuiUIStyle::BlueGlass);
     EXPECT_EQ(frame->MenuBarHeight(), 24);
