@@ -10,6 +10,9 @@ int cornerCut(int y, int r)
     if (y >= r)
         return 0;
     const int d = r - 1;
+    // Only the upper half of the corner circle cuts; below its centre the window is whole.
+    if (2 * y >= d)
+        return 0;
     const int dy = 2 * y - d;
     for (int x = 0; x < r; ++x) {
         const int dx = 2 * x - d;
@@ -34,7 +37,7 @@ QRegion FormWindowRegion(QSize size, int roundCorner)
     const int squareTop = std::max(0, h - 2 * r);
     const int squareWidth = std::min(2 * r, w);
     QRegion region;
-    for (int y = 0; y < std::min(r, h); ++y) {
+    for (int y = 0; y < std::min((r + 1) / 2, h); ++y) {
         const int cut = cornerCut(y, r);
         region += QRect(cut, y, w - 2 * cut, 1);
         if (y >= squareTop) {
@@ -42,8 +45,9 @@ QRegion FormWindowRegion(QSize size, int roundCorner)
             region += QRect(w - squareWidth, y, squareWidth, 1);
         }
     }
-    if (r < h)
-        region += QRect(0, r, w, h - r);
+    const int whole = std::min((r + 1) / 2, h);
+    if (whole < h)
+        region += QRect(0, whole, w, h - whole);
     return region;
 }
 
