@@ -9,12 +9,13 @@
 #include "skin/windows/FormBorderResizer.h"
 #include "skin/windows/FormMenuBar.h"
 #include "skin/windows/SUITitleBar.h"
+#include "skin/windows/SuiMenuHost.h"
 
 #include <QPointer>
 
 class QKeyEvent;
 
-class TsuiForm : public TControlBase<QWidget> {
+class TsuiForm : public TControlBase<QWidget>, public SuiMenuHost {
     Q_OBJECT
     Q_MOC_INCLUDE("skin/styles/TsuiFileTheme.h")
     // The control properties, except Font, which is the title bar's.
@@ -107,9 +108,9 @@ public:
     // Menu bar management; the menu calls the last three on the frame that shows it.
     void CreateMenuBar();
     void DestroyMenuBar();
-    void UpdateMenu();
-    void UpdateTopMenu();
-    void RepaintMenuBar();
+    void UpdateMenu() override;
+    void UpdateTopMenu() override;
+    void RepaintMenuBar() override;
 
     // Offers a key press to the menu as a shortcut: 1 when the form has the focus, is active and
     // the menu ran an item for it; else 0.

@@ -11,6 +11,7 @@
 #include "skin/styles/Suipublic.h"
 #include "skin/styles/TsuiFileTheme.h"
 #include "skin/windows/FormRegion.h"
+#include "skin/windows/SUIMainMenu.h"
 #include "skin/windows/SUITitleBarPopupMenu.h"
 
 #include <QBuffer>
@@ -497,7 +498,7 @@ TEST(TsuiForm, FormDescriptionBuildsTheSkinnedWindowAndWritesItBack)
       <item><property name="ButtonType">suiHelp</property></item>
     </property>
   </object>
-  <object class="TMainMenu" name="mnMain">
+  <object class="TsuiMainMenu" name="mnMain">
     <object class="TMenuItem" name="miFile">
       <property name="Caption">&amp;File</property>
       <object class="TMenuItem" name="miExit">
@@ -539,6 +540,14 @@ TEST(TsuiForm, FormDescriptionBuildsTheSkinnedWindowAndWritesItBack)
     EXPECT_EQ(frame2->UIStyle(), TsuiUIStyle::BlueGlass);
     EXPECT_EQ(frame2->MenuBarHeight(), 24);
     EXPECT_EQ(frame2->Menu()->objectName(), QStringLiteral("mnMain"));
+    // The themed menu follows the frame's style and knows the frame that shows it.
+    auto* menu2 = qobject_cast<TsuiMainMenu*>(frame2->Menu());
+    ASSERT_TRUE(menu2);
+    EXPECT_EQ(menu2->UIStyle(), TsuiUIStyle::BlueGlass);
+    EXPECT_EQ(menu2->MenuHost(), static_cast<SuiMenuHost*>(frame2));
+    frame2->SetUIStyle(TsuiUIStyle::MacOS);
+    EXPECT_EQ(menu2->UIStyle(), TsuiUIStyle::MacOS);
+    EXPECT_TRUE(frame2->CurrentMenuBarLook().macOS);
     ASSERT_EQ(frame2->TitleBarButtons()->Count(), 2);
     EXPECT_EQ(frame2->TitleBarButtons()->Button(1)->ButtonType(), TsuiTitleBarBtnType::suiHelp);
     EXPECT_EQ(again->findChildren<TsuiTitleBar*>().size(), 1);
