@@ -2,7 +2,6 @@
 
 #include "framework/ShortCut.h"
 #include "framework/TMenuItem.h"
-#include "framework/TPanel.h"
 #include "skin/styles/Suiresdef.h"
 #include "skin/windows/SUIForm.h"
 #include "skin/windows/SUIMainMenu.h"
@@ -15,6 +14,15 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The client of a gallery window paints nothing itself, so the frame's background (the tiled
+// pictures of MacOS and Protein) shows between the places.
+class GalleryClient : public TControlBase<QWidget> {
+    Q_OBJECT
+    ORLENDA_CONTROL_PROPERTIES
+public:
+    using TControlBase<QWidget>::TControlBase;
+};
 
 TMenuItem* addItem(QObject* parent, const QString& caption, int shortCut = 0)
 {
@@ -146,7 +154,7 @@ GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
     frame->SetUIStyle(style);
 
     // The client: one labelled place per control family, for the control issues to fill.
-    auto* client = new TPanel(frame);
+    auto* client = new GalleryClient(frame);
     frame->SetPanel(client);
     auto* grid = new QGridLayout(client);
     grid->setContentsMargins(12, 12, 12, 12);
@@ -157,3 +165,5 @@ GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
         grid->addWidget(section(names[i], ink), i / 3, i % 3);
     return window;
 }
+
+#include "GalleryWindow.moc"
