@@ -17,6 +17,7 @@ TsuiCheckBox::TsuiCheckBox(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setClicksOnMouse(false);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
     setTabStop(true);
     setBounds(QRect(x(), y(), 93, 17));
@@ -135,6 +136,7 @@ void TsuiCheckBox::applyAutoSize()
     const QSize extent = AutoSizeExtent();
     if (extent != size())
         setBounds(QRect(pos(), extent));
+    updateGeometry();
 }
 
 void TsuiCheckBox::PaintCheckBox(QPainter& painter, const QRect& rect) const

@@ -50,6 +50,9 @@ public:
     // Frame 1..4 of the state picture strip that the current state shows.
     int PictureIndex() const;
 
+    // What AutoSize gives, or the size it was given.
+    QSize sizeHint() const override { return m_autoSize ? AutoSizeExtent() : size(); }
+
     bool DialogKey(int, Qt::KeyboardModifiers) override { return false; }
     bool DialogChar(QChar character) override;
 

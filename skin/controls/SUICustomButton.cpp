@@ -45,6 +45,7 @@ TsuiCustomButton::TsuiCustomButton(QWidget* parent)
     setTabStop(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(Font(), &TFont::changed, this, [this] { FontChanged(); });
     m_theme.initFromOwner(SuiThemedControl::ownerOf(this));
     WatchDialogKeys(this);

@@ -91,6 +91,9 @@ public:
     // button were rect's size.
     void PaintButton(QPainter& painter, const QRect& rect) const;
 
+    // Layouts keep the size the button was given (or sized itself to).
+    QSize sizeHint() const override { return size(); }
+
     bool DialogKey(int key, Qt::KeyboardModifiers modifiers) override;
     bool DialogChar(QChar character) override;
 

@@ -18,6 +18,7 @@ public:
     bool isHovered() const { return m_hover; }
 
     void PaintButton(QPainter& painter, const QRect& rect) const;
+    QSize sizeHint() const override { return size(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
