@@ -101,8 +101,7 @@ TsuiButton::GlyphPlacement TsuiButton::PlaceGlyph(
 
 void TsuiButton::PaintPic(QPainter& canvas, const QImage& frame, PaintState& state) const
 {
-    if (!frame.isNull())
-        SpitDraw(frame, canvas, QRect(QPoint(0, 0), state.size), PicTransparent());
+    DrawSkinFrame(canvas, frame, state.size);
     if (m_glyph.isNull())
         return;
     const GlyphPlacement p = PlaceGlyph(state.size);

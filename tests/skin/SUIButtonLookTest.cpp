@@ -178,6 +178,30 @@ TEST(TsuiButtonLook, GlyphLeftOfTheCaptionFollowsTheLayoutRuleAndMovesWhenPresse
     EXPECT_EQ(bottom.caption, QPoint((80 - tw) / 2, bottom.glyph.y() - th - 4));
 }
 
+TEST(TsuiButtonLook, TheKeptScaledFrameDrawsExactlyWhatSpitDrawDraws)
+{
+    for (TsuiUIStyle style : { TsuiUIStyle::BlueGlass, TsuiUIStyle::WinXP }) {
+        TsuiButton b;
+        b.SetUIStyle(style);
+        b.setColor(QColor(90, 120, 150));
+        b.resize(95, 31);
+        QImage strip, normal;
+        GetInsideThemeBitmap(style, SuiItem::ButtonImage, &strip);
+        SpitBitmap(strip, normal, 3, 1);
+        QImage expected(95, 31, QImage::Format_RGB32);
+        // A transparent button without a parent has nothing beneath it: the render's white.
+        expected.fill(b.Transparent() ? QColor(Qt::white) : QColor(90, 120, 150));
+        QPainter p(&expected);
+        SpitDraw(normal, p, expected.rect(), b.PicTransparent());
+        p.end();
+        EXPECT_EQ(render(b), expected);
+        // Again from the kept copy, and after a resize that must not reuse it.
+        EXPECT_EQ(render(b), expected);
+        b.resize(60, 31);
+        EXPECT_EQ(render(b).pixel(59, 15), normal.pixel(normal.width() - 1, 15));
+    }
+}
+
 TEST(TsuiButtonLook, TheGlyphRulePlacesAllFourLayoutsWithTruncatingDivision)
 {
     const QSize button(80, 27), caption(20, 13), glyph(16, 16);
