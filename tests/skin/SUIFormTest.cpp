@@ -224,6 +224,39 @@ TEST(TsuiForm, MaximizingCoversTheWorkAreaLessItsLastRow)
     EXPECT_FALSE(s.form->isMaximized());
 }
 
+TEST(TsuiForm, AFormCreatedMaximizedReturnsToItsCreationBoundsWhenRestored)
+{
+    auto form = std::make_unique<TForm>();
+    form->setGeometry(50, 60, 300, 200);
+    form->setWindowState(Qt::WindowMaximized);
+    auto* frame = new TsuiForm(form.get());
+    Q_UNUSED(frame);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(form->isMaximized());
+    EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
+    form->setWindowState(Qt::WindowNoState);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->geometry() == QRect(50, 60, 300, 200); }))
+        << form->x() << "," << form->y() << " " << form->width() << "x" << form->height();
+}
+
+TEST(TsuiForm, TitleBarFollowsActivationAndCaptionReachesTheForm)
+{
+    Skinned s;
+    Skinned other;
+    s.frame->SetCaption(QStringLiteral("Renamed"));
+    EXPECT_EQ(s.form->windowTitle(), QStringLiteral("Renamed"));
+    EXPECT_EQ(s.frame->TitleBar()->Caption(), QStringLiteral("Renamed"));
+    s.form->show();
+    other.form->show();
+    s.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.form.get()));
+    EXPECT_TRUE(s.frame->TitleBar()->FormActive());
+    other.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(other.form.get()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !s.frame->TitleBar()->FormActive(); }));
+}
+
 TEST(TsuiForm, MenuGivesOneBarButtonPerTopItemInOrderAndGreysADisabledOne)
 {
     Skinned s;
