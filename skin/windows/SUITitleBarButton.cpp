@@ -189,13 +189,9 @@ void TsuiTitleBarButton::DoClick()
         if (form->isMaximized()) {
             form->setWindowState(form->windowState() & ~Qt::WindowMaximized);
         } else {
+            // The window system keeps a maximized window to the work area; placing it there by
+            // hand as well would end its maximized state.
             form->setWindowState(form->windowState() | Qt::WindowMaximized);
-            // Inside a frame the frame places the maximized form itself.
-            if (!bar->InForm()) {
-                QRect area = GetWorkAreaRect();
-                area.setBottom(area.bottom() - 1);
-                PlaceControl(form, area);
-            }
         }
         ProcessMaxBtn();
         break;
