@@ -32,11 +32,14 @@ TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* titleBar)
     , Component(this)
     , m_titleBar(titleBar)
 {
+    // Owned by the bar, so the form's description never lists the built-in menu or its items.
+    SetOwner(titleBar);
     const QString captions[]
         = { QString::fromUtf8(kMinimizeCaption), QString::fromUtf8(kMaximizeCaption),
               QStringLiteral("-"), QString::fromUtf8(kCloseCaption) };
     for (const QString& caption : captions) {
         auto* item = new TMenuItem(this);
+        item->SetOwner(this);
         item->setCaption(caption);
     }
     Item(0)->OnClick = [this](QObject*) { Minimize(); };
