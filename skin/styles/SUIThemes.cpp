@@ -39,9 +39,11 @@ Lookup lookup(TsuiUIStyle style, int index)
     return { kThemeItems[index - 1].kind, &kBuiltinValues[index - 1][column] };
 }
 
+} // namespace
+
 // The frame component is recognised by its class name, so this layer does not depend on the
 // windows layer; the namespace a class sits in is ignored.
-bool isTsuiForm(const QObject* object)
+bool IsTsuiForm(const QObject* object)
 {
     for (const QMetaObject* meta = object->metaObject(); meta; meta = meta->superClass()) {
         const std::string_view name(meta->className());
@@ -51,8 +53,6 @@ bool isTsuiForm(const QObject* object)
     }
     return false;
 }
-
-} // namespace
 
 QImage GetSkinResource(const QString& name)
 {
@@ -117,7 +117,7 @@ TsuiUIStyle GetSUIFormStyle(QObject* owner)
     if (!form || !IsSUIForm(form))
         return TsuiUIStyle::DeepBlue;
     for (QObject* child : form->children()) {
-        if (!child->isWidgetType() || !isTsuiForm(child))
+        if (!child->isWidgetType() || !IsTsuiForm(child))
             continue;
         const QVariant value = child->property("UIStyle");
         if (value.metaType() == QMetaType::fromType<TsuiUIStyle>())
