@@ -7,6 +7,7 @@
 #include "framework/TColor.h"
 #include "skin/styles/Suipublic.h"
 #include "framework/TMenuItem.h"
+#include "framework/TPopupMenu.h"
 
 #include <QDir>
 #include <QPaintEvent>
@@ -415,13 +416,13 @@ TEST_F(TitleBarTest, ControlBoxOpensTheWindowMenuWithItsThreeCaptions)
 
     bar->Buttons()->Button(indexOfType(bar, Btn::suiMin))->SetVisible(false);
     QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(bar, Btn::suiControlBox));
-    ASSERT_TRUE(
-        QTest::qWaitFor([menu] { return menu->shownMenu() && menu->shownMenu()->isVisible(); }));
-    EXPECT_EQ(menu->shownMenu()->pos(), bar->mapToGlobal(QPoint(0, bar->height())));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [menu] { return menu->popupWidget() && menu->popupWidget()->isVisible(); }));
+    EXPECT_EQ(menu->popupWidget()->pos(), bar->mapToGlobal(QPoint(0, bar->height())));
     EXPECT_FALSE(menu->Item(0)->Enabled());
     EXPECT_TRUE(menu->Item(1)->Enabled());
     EXPECT_TRUE(menu->Item(3)->Enabled());
-    menu->shownMenu()->close();
+    menu->popupWidget()->close();
 
     menu->Item(1)->Click();
     EXPECT_TRUE(host->isMaximized());
@@ -429,6 +430,24 @@ TEST_F(TitleBarTest, ControlBoxOpensTheWindowMenuWithItsThreeCaptions)
     EXPECT_FALSE(host->isMaximized());
     menu->Item(3)->Click();
     EXPECT_FALSE(host->isVisible());
+}
+
+TEST_F(TitleBarTest, ControlBoxWithItsOwnMenuPopsThatMenuUp)
+{
+    TsuiTitleBar* bar = makeBar(TsuiUIStyle::DeepBlue);
+    auto* own = new TPopupMenu(host.get());
+    (new TMenuItem(own))->setCaption(QStringLiteral("&Own"));
+    bar->Buttons()->Button(indexOfType(bar, Btn::suiControlBox))->SetControlBoxMenu(own);
+    show();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, centreOf(bar, Btn::suiControlBox));
+    ASSERT_TRUE(
+        QTest::qWaitFor([own] { return own->popupWidget() && own->popupWidget()->isVisible(); }));
+    EXPECT_EQ(own->popupWidget()->pos(), bar->mapToGlobal(QPoint(0, bar->height())));
+    EXPECT_EQ(bar->ControlBoxPopupMenu()->popupWidget(), nullptr);
+    own->popupWidget()->close();
+    // The menu going away leaves the control box to the built-in menu.
+    delete own;
+    EXPECT_EQ(bar->Buttons()->Button(0)->ControlBoxMenu(), nullptr);
 }
 
 TEST_F(TitleBarTest, WrongSizedAndMissingPicturesDrawWithoutReadingOutside)
