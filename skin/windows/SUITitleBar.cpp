@@ -121,7 +121,7 @@ void TsuiTitleBar::applyStyle()
     QImage strip;
     m_theme.bitmap(TitleBarButtonImage, strip);
     m_buttonStripHeight = strip.height();
-    m_buttonTop = m_theme.integer(TitleBarButtonTopInt) - (InForm() ? kFrameBand : 0);
+    m_styleButtonTop = m_theme.integer(TitleBarButtonTopInt);
     if (QWidget* form = Form()) {
         // A theme without the item gives -1: no constraint then.
         const int minWidth = std::max(0, int(m_theme.integer(FormMinWidthInt)));
@@ -144,6 +144,7 @@ void TsuiTitleBar::applyStyle()
             || (m_theme.usesFileTheme() && isDarkCaptionMarker(m_theme.color(ControlFontColor)));
         Font()->setColor(dark ? QColor(Qt::black) : QColor(Qt::white));
     }
+    m_wasInForm = InForm();
     SetAutoSize(true);
     update();
 }
@@ -228,6 +229,11 @@ bool TsuiTitleBar::InForm() const
         || isClass(Owner(), "TsuiMDIForm");
 }
 
+int TsuiTitleBar::ButtonTop() const
+{
+    return m_styleButtonTop - (InForm() ? kFrameBand : 0);
+}
+
 bool TsuiTitleBar::InMDIForm() const
 {
     return parentWidget() && (isClass(parent(), "TsuiMDIForm") || isClass(Owner(), "TsuiMDIForm"));
@@ -299,12 +305,12 @@ TsuiTitleBar::ButtonLayout TsuiTitleBar::LayoutButtons() const
         }
         const QSize size = button->PicNormal().size();
         x -= size.width() + m_buttonInterval + 1;
-        layout.right.append({ i, QRect(QPoint(x, m_buttonTop), size) });
+        layout.right.append({ i, QRect(QPoint(x, ButtonTop()), size) });
     }
     int left = m_leftBtnXOffset;
     if (layout.controlBox.index >= 0) {
         const QSize size = m_buttons->Button(layout.controlBox.index)->PicNormal().size();
-        layout.controlBox.rect = QRect(QPoint(left, m_buttonTop), size);
+        layout.controlBox.rect = QRect(QPoint(left, ButtonTop()), size);
         left += m_drawAppIcon ? kAppIconCell : size.width() + kControlBoxGap;
     }
     if (left == 0)
@@ -484,7 +490,7 @@ void TsuiTitleBar::DrawButtons(QImage& bitmap)
     painter.setFont(font());
     painter.setPen(m_formActive ? Font()->Color() : TColor(clInactiveCaption).toQColor());
     // Integer division truncating towards zero, as a strip lower than the text gives.
-    const int top = m_buttonTop + (m_buttonStripHeight - metrics.height()) / 2;
+    const int top = ButtonTop() + (m_buttonStripHeight - metrics.height()) / 2;
     painter.drawText(QPoint(layout.captionX, top + metrics.ascent()), text);
 }
 
@@ -636,6 +642,10 @@ bool TsuiTitleBar::event(QEvent* event)
     switch (event->type()) {
     case QEvent::ParentChange:
         watchForm();
+        // Moved onto a frame or off one: the pictures' 3-pixel overlap changes the height.
+        if (InForm() != m_wasInForm && m_sections->Count() > 0)
+            SetAutoSize(m_autoSize);
+        m_wasInForm = InForm();
         break;
     case QEvent::FontChange:
     case QEvent::PaletteChange:

@@ -94,6 +94,15 @@ TEST_F(TitleBarTest, HeightInAFrameFollowsEachStyle)
         bar->SetAutoSize(false);
         EXPECT_EQ(bar->height(), height);
     }
+    // A bar moved off its frame and back follows with its height and button top.
+    TsuiTitleBar* bar = makeBar(TsuiUIStyle::BlueGlass, true);
+    QWidget* frame = bar->parentWidget();
+    bar->setParent(host.get());
+    EXPECT_EQ(bar->height(), 33);
+    EXPECT_EQ(bar->ButtonTop(), 6);
+    bar->setParent(frame);
+    EXPECT_EQ(bar->height(), 30);
+    EXPECT_EQ(bar->ButtonTop(), 3);
 }
 
 TEST_F(TitleBarTest, ButtonIntervalAndOffsetsSpaceTheRightHandButtons)
