@@ -157,6 +157,9 @@ TEST_F(TitleBarTest, ButtonsShowNormalHotAndPressedFramesFromTheCursor)
     show();
     const QRect close = bar->ButtonRect(indexOfType(bar, Btn::suiClose));
     const QRect max = bar->ButtonRect(indexOfType(bar, Btn::suiMax));
+    // The mouse enters over the caption first, as it would from outside the window.
+    QTest::mouseMove(bar, QPoint(300, 10));
+    QCoreApplication::processEvents();
     EXPECT_TRUE(
         showsPicture(bar->Render(), close.topLeft(), titleButtonFrame(TsuiUIStyle::DeepBlue, 16)));
 
