@@ -435,3 +435,40 @@ TEST(SkinResources, SharedPicturesHaveTheLayoutTheirUsersRelyOn)
     EXPECT_NE(frameOf(panel, 4, 1), frameOf(panel, 4, 3));
     EXPECT_NE(frameOf(panel, 4, 1), frameOf(panel, 4, 2));
 }
+
+TEST(SkinResources, TitlePiecesStretchEvenlyAndMeetWithoutASeamOrASplitLine)
+{
+    for (int s = 1; s <= 5; ++s) {
+        const auto style = TsuiUIStyle(s);
+        SCOPED_TRACE(s);
+        QImage left, client, right;
+        GetInsideThemeBitmap(style, SuiItem::TitleBarLeftImage, &left);
+        GetInsideThemeBitmap(style, SuiItem::TitleBarClientImage, &client);
+        GetInsideThemeBitmap(style, SuiItem::TitleBarRightImage, &right);
+        const int h = client.height();
+        ASSERT_EQ(left.height(), h);
+        ASSERT_EQ(right.height(), h);
+        // The frame shows row 0 as the window's top edge: the border colour, like its sides.
+        const QColor border
+            = TColor(GetInsideThemeColor(style, SuiItem::FormBorderColor)).toQColor();
+        for (int y = 0; y < h; ++y) {
+            const QColor row = client.pixelColor(0, y);
+            if (y == 0)
+                EXPECT_EQ(row, border);
+            // The centre is stretched sideways: one colour per row, and the end pieces take it
+            // up exactly where they meet it.
+            for (int x = 1; x < client.width(); ++x)
+                ASSERT_EQ(client.pixelColor(x, y), row) << x << "," << y;
+            EXPECT_EQ(left.pixelColor(left.width() - 1, y), row) << "left piece, row " << y;
+            EXPECT_EQ(right.pixelColor(0, y), row) << "right piece, row " << y;
+        }
+        // Below the lit line under the top edge, no single row stands out lighter than both
+        // of its neighbours: a light rule across the body splits the bar in two.
+        for (int y = 3; y < h - 2; ++y) {
+            const int here = client.pixelColor(0, y).lightness();
+            const int above = client.pixelColor(0, y - 1).lightness();
+            const int below = client.pixelColor(0, y + 1).lightness();
+            EXPECT_FALSE(here > above + 24 && here > below + 24) << "light rule at row " << y;
+        }
+    }
+}

@@ -141,20 +141,22 @@ QImage slider(Style s, int w, int h, bool upright)
     return img;
 }
 
-#define SUI_BARS(STYLE, PREFIX, FAMILY, PW, TBH, SW, SH, VW)                                       \
-    skinPicture(PREFIX "_PROGRESSBAR", FAMILY, [] { return progress(Style::STYLE, PW); }),         \
-        skinPicture(PREFIX "_TRACKBAR_BAR", FAMILY, [] { return trackBar(Style::STYLE, TBH); }),   \
-        skinPicture(PREFIX "_TRACKBAR_SLIDER", FAMILY,                                             \
+#define SUI_BARS(STYLE, PW, TBH, SW, SH, VW)                                                       \
+    itemPicture(                                                                                   \
+        Style::STYLE, SuiItem::ProgressBarImage, [] { return progress(Style::STYLE, PW); }),       \
+        itemPicture(                                                                               \
+            Style::STYLE, SuiItem::TrackBarBarImage, [] { return trackBar(Style::STYLE, TBH); }),  \
+        itemPicture(Style::STYLE, SuiItem::TrackBarSliderImage,                                    \
             [] { return slider(Style::STYLE, SW, SH, false); }),                                   \
-        skinPicture(PREFIX "_TRACKBAR_SLIDER_V", FAMILY,                                           \
+        itemPicture(Style::STYLE, SuiItem::TrackBarSliderVImage,                                   \
             [] { return slider(Style::STYLE, VW, 11, true); })
 
 const int registered = registerPictures({
-    SUI_BARS(MacOS, "MACOS", "MacOS", 13, 5, 11, 20, 19),
-    SUI_BARS(WinXP, "WINXP", "WinXP", 6, 8, 11, 21, 22),
-    SUI_BARS(DeepBlue, "DEEPBLUE", "DeepBlue", 1, 4, 11, 20, 18),
-    SUI_BARS(Protein, "PROTEIN", "Protein", 1, 4, 11, 20, 18),
-    SUI_BARS(BlueGlass, "BLUEGLASS", "BlueGlass", 1, 4, 11, 20, 18),
+    SUI_BARS(MacOS, 13, 5, 11, 20, 19),
+    SUI_BARS(WinXP, 6, 8, 11, 21, 22),
+    SUI_BARS(DeepBlue, 1, 4, 11, 20, 18),
+    SUI_BARS(Protein, 1, 4, 11, 20, 18),
+    SUI_BARS(BlueGlass, 1, 4, 11, 20, 18),
 });
 
 } // namespace
