@@ -4,6 +4,7 @@
 #include "framework/FormReader.h"
 #include "framework/FormWriter.h"
 #include "framework/TForm.h"
+#include "skin/windows/SUITitleBarPopupMenu.h"
 #include "skin/styles/Suipublic.h"
 
 #include <QBuffer>
@@ -69,6 +70,7 @@ TEST_F(TitleBarCollectionsTest, NewBarHasFourButtonsAndTheThreeStyleSections)
     EXPECT_EQ(bar->RoundCorner(), 13);
     EXPECT_EQ(bar->LeftBtnXOffset(), 2);
     EXPECT_EQ(bar->RightBtnXOffset(), -2);
+    EXPECT_EQ(bar->ControlBoxPopupMenu()->UIStyle(), TsuiUIStyle::WinXP);
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -178,6 +180,8 @@ TEST_F(TitleBarCollectionsTest, FileThemeSuppliesPicturesAndMarksADarkCaption)
     EXPECT_EQ(bar->height(), 24);
     EXPECT_EQ(bar->Buttons()->Button(1)->PicNormal().size(), QSize(11, 24));
     EXPECT_EQ(bar->Buttons()->Button(1)->UIStyle(), TsuiUIStyle::FromThemeFile);
+    EXPECT_EQ(bar->ControlBoxPopupMenu()->UIStyle(), TsuiUIStyle::FromThemeFile);
+    EXPECT_EQ(bar->ControlBoxPopupMenu()->FileTheme(), &theme);
     theme.fontColor = 0x020000;
     bar->SetUIStyle(TsuiUIStyle::FromThemeFile);
     EXPECT_EQ(bar->Font()->Color(), QColor(Qt::white));

@@ -10,6 +10,8 @@
 #include "framework/TPopupMenu.h"
 
 #include <QDir>
+#include <QIcon>
+#include <QPixmap>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QSet>
@@ -122,6 +124,22 @@ TEST_F(TitleBarTest, ButtonIntervalAndOffsetsSpaceTheRightHandButtons)
     bar->Buttons()->Button(indexOfType(bar, Btn::suiControlBox))->SetVisible(true);
     bar->SetDrawAppIcon(true);
     EXPECT_EQ(bar->LayoutButtons().captionX, 21);
+}
+
+TEST_F(TitleBarTest, ApplicationIconStandsInForTheControlBoxPicture)
+{
+    TsuiTitleBar* bar = makeBar(TsuiUIStyle::WinXP);
+    QPixmap icon(16, 16);
+    icon.fill(Qt::red);
+    host->setWindowIcon(QIcon(icon));
+    bar->SetDrawAppIcon(true);
+    const QImage image = bar->Render();
+    const QPoint at(bar->LeftBtnXOffset() + 3, bar->ButtonTop());
+    EXPECT_EQ(image.pixel(at), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(at + QPoint(15, 15)), qRgb(255, 0, 0));
+    EXPECT_NE(image.pixel(at + QPoint(16, 8)), qRgb(255, 0, 0));
+    // The icon's cell still answers the mouse as the control box.
+    EXPECT_EQ(bar->ButtonAt(at + QPoint(2, 2)), indexOfType(bar, Btn::suiControlBox));
 }
 
 TEST_F(TitleBarTest, SectionsAreDrawnFromTheStylePicturesAndContinueTheFrameBand)
