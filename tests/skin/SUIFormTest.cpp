@@ -406,11 +406,11 @@ TEST(TsuiForm, AltSpacePopsTheControlBoxMenuBelowTheTitleBar)
     QTest::keyClick(s.frame, Qt::Key_Space, Qt::AltModifier);
     SetMainForm(nullptr);
     TsuiTitleBarPopupMenu* popup = s.frame->TitleBar()->ControlBoxPopupMenu();
-    ASSERT_TRUE(popup->shownMenu());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->shownMenu()->isVisible(); }));
-    EXPECT_EQ(popup->shownMenu()->pos(),
+    ASSERT_TRUE(popup->popupWidget());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->popupWidget()->isVisible(); }));
+    EXPECT_EQ(popup->popupWidget()->pos(),
         QPoint(s.form->x(), s.form->y() + s.frame->TitleBar()->height()));
-    popup->shownMenu()->hide();
+    popup->popupWidget()->hide();
 }
 
 TEST(TsuiForm, OnlyOneFrameOwnsTheApplicationHook)
