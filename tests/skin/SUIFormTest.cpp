@@ -523,8 +523,14 @@ TEST(TsuiForm, FormDescriptionBuildsTheSkinnedWindowAndWritesItBack)
   <property name="ClientHeight">294</property>
   <property name="Menu">mnMain</property>
   <object class="TsuiForm" name="suiForm1">
+    <property name="TitleBarCustom">true</property>
     <property name="UIStyle">BlueGlass</property>
     <property name="MenuBarHeight">24</property>
+    <property name="TitleBarSections">
+      <item><property name="Picture">:/skin/MACOS_TITLE_LEFT.bmp</property><property name="AutoSize">true</property></item>
+      <item><property name="Picture">:/skin/MACOS_TITLE_RIGHT.bmp</property><property name="AutoSize">true</property><property name="Align">suiRight</property></item>
+      <item><property name="Picture">:/skin/MACOS_TITLE_CLIENT.bmp</property><property name="Align">suiClient</property></item>
+    </property>
     <property name="Menu">mnMain</property>
     <property name="TitleBarButtons">
       <item><property name="ButtonType">suiClose</property></item>
@@ -563,6 +569,12 @@ TEST(TsuiForm, FormDescriptionBuildsTheSkinnedWindowAndWritesItBack)
     EXPECT_EQ(frame->MenuBarWidget()->buttons().size(), 1);
     ASSERT_EQ(frame->TitleBarButtons()->Count(), 2);
     EXPECT_EQ(frame->TitleBarButtons()->Button(1)->ButtonType(), TsuiTitleBarBtnType::suiHelp);
+    // The stored sections (a custom bar keeps them through the style) feed the frame's top band.
+    const QImage macLeft = GetSkinResource(QStringLiteral("MACOS_TITLE_LEFT"));
+    ASSERT_EQ(frame->TitleBarSections()->Count(), 3);
+    EXPECT_EQ(frame->BorderLook().leftImage.convertToFormat(QImage::Format_RGB32),
+        macLeft.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(frame->BorderLook().titleBarCanPaint);
 
     const QByteArray written = formDescription(form.get());
     EXPECT_EQ(written.count("<object class=\"TsuiForm\""), 1);
@@ -581,6 +593,12 @@ TEST(TsuiForm, FormDescriptionBuildsTheSkinnedWindowAndWritesItBack)
     frame2->SetUIStyle(TsuiUIStyle::MacOS);
     EXPECT_EQ(menu2->UIStyle(), TsuiUIStyle::MacOS);
     EXPECT_TRUE(frame2->CurrentMenuBarLook().macOS);
+    ASSERT_EQ(frame2->TitleBarSections()->Count(), 3);
+    EXPECT_EQ(
+        frame2->TitleBarSections()->Section(0)->Picture().convertToFormat(QImage::Format_RGB32),
+        macLeft.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(frame2->TitleBarSections()->Section(2)->Align(), TsuiTitleBarAlign::suiClient);
+    EXPECT_TRUE(frame2->TitleBarCustom());
     ASSERT_EQ(frame2->TitleBarButtons()->Count(), 2);
     EXPECT_EQ(frame2->TitleBarButtons()->Button(1)->ButtonType(), TsuiTitleBarBtnType::suiHelp);
     EXPECT_EQ(again->findChildren<TsuiTitleBar*>().size(), 1);
