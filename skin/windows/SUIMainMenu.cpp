@@ -48,14 +48,18 @@ void TsuiMainMenu::afterConstruction()
 void TsuiMainMenu::MenuAdded()
 {
     const QList<TMenuItem*> items = Items();
+    // An item may outlive this menu (moved elsewhere); its handlers then do nothing.
+    const QPointer<TsuiMainMenu> menu(this);
     for (TMenuItem* item : items) {
         Menu_SetItemEvent(
             item,
-            [this](QObject* sender, QPainter& canvas, int& width, int& height) {
-                MeasureItem(qobject_cast<TMenuItem*>(sender), canvas, width, height);
+            [menu](QObject* sender, QPainter& canvas, int& width, int& height) {
+                if (menu)
+                    menu->MeasureItem(qobject_cast<TMenuItem*>(sender), canvas, width, height);
             },
-            [this](QObject* sender, QPainter& canvas, const QRect& rect, bool selected) {
-                DrawItem(qobject_cast<TMenuItem*>(sender), canvas, rect, selected);
+            [menu](QObject* sender, QPainter& canvas, const QRect& rect, bool selected) {
+                if (menu)
+                    menu->DrawItem(qobject_cast<TMenuItem*>(sender), canvas, rect, selected);
             });
     }
     m_topItems = items;

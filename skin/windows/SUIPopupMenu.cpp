@@ -5,6 +5,8 @@
 #include "skin/windows/SuiMenuDropDown.h"
 #include "skin/windows/Suimenu.h"
 
+#include <QPointer>
+
 ORLENDA_REGISTER_COMPONENT(TsuiPopupMenu);
 
 namespace {
@@ -33,14 +35,18 @@ TsuiPopupMenu::~TsuiPopupMenu() = default;
 
 void TsuiPopupMenu::MenuAdded()
 {
+    // An item may outlive this menu (moved elsewhere); its handlers then do nothing.
+    const QPointer<TsuiPopupMenu> menu(this);
     for (TMenuItem* item : Items()) {
         Menu_SetItemEvent(
             item,
-            [this](QObject* sender, QPainter& canvas, int& width, int& height) {
-                MeasureItem(qobject_cast<TMenuItem*>(sender), canvas, width, height);
+            [menu](QObject* sender, QPainter& canvas, int& width, int& height) {
+                if (menu)
+                    menu->MeasureItem(qobject_cast<TMenuItem*>(sender), canvas, width, height);
             },
-            [this](QObject* sender, QPainter& canvas, const QRect& rect, bool selected) {
-                DrawItem(qobject_cast<TMenuItem*>(sender), canvas, rect, selected);
+            [menu](QObject* sender, QPainter& canvas, const QRect& rect, bool selected) {
+                if (menu)
+                    menu->DrawItem(qobject_cast<TMenuItem*>(sender), canvas, rect, selected);
             });
     }
 }

@@ -472,3 +472,39 @@ TEST(SkinResources, TitlePiecesStretchEvenlyAndMeetWithoutASeamOrASplitLine)
         }
     }
 }
+
+TEST(SkinResources, ScrollArrowsAreAtLeastSevenByFourPixelsOfOneInk)
+{
+    // The arrow is centred, so the frame's centre pixel is its ink; the pixels of exactly that
+    // colour joined to it are the arrow as a user sees it at 1x (anti-aliased fringes excluded).
+    for (int s = 1; s <= 5; ++s) {
+        QImage strip;
+        GetInsideThemeBitmap(TsuiUIStyle(s), SuiItem::ScrollBarButtonImage, &strip);
+        for (int f = 1; f <= 6; ++f) {
+            const QImage frame = frameOf(strip, 6, f);
+            const QPoint centre(frame.width() / 2, frame.height() / 2);
+            const QRgb ink = frame.pixel(centre);
+            QRect box(centre, QSize(1, 1));
+            std::vector<QPoint> todo { centre };
+            QSet<quint32> seen { quint32(centre.y() * 1000 + centre.x()) };
+            while (!todo.empty()) {
+                const QPoint at = todo.back();
+                todo.pop_back();
+                box |= QRect(at, QSize(1, 1));
+                for (const QPoint step :
+                    { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) }) {
+                    const QPoint next = at + step;
+                    if (frame.rect().contains(next) && frame.pixel(next) == ink
+                        && !seen.contains(quint32(next.y() * 1000 + next.x()))) {
+                        seen.insert(quint32(next.y() * 1000 + next.x()));
+                        todo.push_back(next);
+                    }
+                }
+            }
+            EXPECT_GE(box.width(), 7) << "style " << s << " frame " << f;
+            EXPECT_GE(box.height(), 4) << "style " << s << " frame " << f;
+            // An arrow, not the face: it stays well inside the button.
+            EXPECT_LE(box.width(), frame.width() - 4) << "style " << s << " frame " << f;
+        }
+    }
+}

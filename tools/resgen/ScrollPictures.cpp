@@ -139,17 +139,10 @@ QImage scrollButtons(Style s, int w, int h)
             QImage f = blank(w, h, scrollBackground(s));
             Canvas p(&f);
             paintFace(p, s, QRectF(0, 0, w, h), st, false, false);
-            if (familyStyle(s)) {
-                // 7 x 4 and pixel-sharp, pressed one pixel down and right.
-                const int shift = st == State::Down ? 1 : 0;
-                drawPixelArrow(p, QRect(shift, shift, w, h), dir, 7, familyFace(s, st).glyph);
-                frames.push_back(f);
-                continue;
-            }
-            QRectF c(0, 0, w, h);
-            if (st == State::Down)
-                c.translate(0.5, 0.5);
-            drawArrow(p, c, dir, 3.5, arrowColor(s, st));
+            // 7 x 4 and pixel-sharp, so the arrow reads at 1x; pressed one pixel down and right.
+            const int shift = st == State::Down ? 1 : 0;
+            drawPixelArrow(p, QRect(shift, shift, w, h), dir, 7,
+                familyStyle(s) ? familyFace(s, st).glyph : arrowColor(s, st));
             frames.push_back(f);
         }
     return hstrip(frames);

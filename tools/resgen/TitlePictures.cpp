@@ -367,20 +367,25 @@ QImage titleButton(Style s, Glyph g, State st)
         break;
     }
     case Style::DeepBlue: {
-        const QRectF box(0.5, 0.5, n - 1, n - 1);
-        QColor a(0x3C, 0x4C, 0xA8), b(0x16, 0x20, 0x5E), rim(0x7A, 0x86, 0xD8);
+        // Navy plates as the scroll buttons and checked boxes draw them: a navy-black outline,
+        // a lit line along the top and the left, the face deepening downward.
+        QColor a(0x4A, 0x5A, 0xB8), b(0x1B, 0x25, 0x66), lit(0x8A, 0x96, 0xE0);
         if (st == State::Hot)
-            a = QColor(0x5A, 0x6A, 0xD0), b = QColor(0x2A, 0x36, 0x8C),
-            rim = QColor(0xB4, 0xBE, 0xF4);
+            a = QColor(0x66, 0x76, 0xD6), b = QColor(0x2A, 0x36, 0x8C),
+            lit = QColor(0xB4, 0xBE, 0xF4);
         if (st == State::Down)
-            a = QColor(0x0E, 0x16, 0x46), b = QColor(0x2A, 0x36, 0x8C),
-            rim = QColor(0x5C, 0x68, 0xC4);
+            a = QColor(0x12, 0x1A, 0x50), b = QColor(0x2E, 0x3A, 0x90),
+            lit = QColor(0x2A, 0x34, 0x78);
         if (danger && st != State::Normal)
-            a = QColor(0xC8, 0x4A, 0x52), b = QColor(0x7A, 0x14, 0x24);
+            a = QColor(0xD0, 0x56, 0x5E), b = QColor(0x7A, 0x14, 0x24),
+            lit = QColor(0xF0, 0xA8, 0xAC);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(rim);
-        p.setBrush(vertical(box, { { 0, a }, { 1, b } }));
-        p.drawRect(QRect(0, 0, n - 1, n - 1));
+        p.fillRect(QRect(0, 0, n, n), QColor(0x0B, 0x12, 0x38));
+        const QRect face(1, 1, n - 2, n - 2);
+        p.fillRect(face, vertical(face, { { 0, a }, { 1, b } }));
+        lit.setAlpha(170);
+        p.fillRect(QRect(1, 1, n - 2, 1), lit);
+        p.fillRect(QRect(1, 1, 1, n - 2), lit);
         p.setRenderHint(QPainter::Antialiasing, true);
         glyphBox = cell.adjusted(5, 5, -5, -5);
         break;
