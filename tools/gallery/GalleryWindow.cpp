@@ -5,6 +5,7 @@
 #include "skin/styles/Suiresdef.h"
 #include "skin/windows/SUIForm.h"
 #include "skin/windows/SUIMainMenu.h"
+#include "tools/gallery/GalleryButtons.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -140,8 +141,9 @@ QString GalleryStyleName(TsuiUIStyle style)
 
 const QStringList& GallerySections()
 {
-    static const QStringList sections { QStringLiteral("Push buttons"),
-        QStringLiteral("Check boxes and radio buttons"), QStringLiteral("Panels and group boxes"),
+    // The first place lies under the drop-down of the screenshots: a panel loses least there.
+    static const QStringList sections { QStringLiteral("Panels and group boxes"),
+        QStringLiteral("Push buttons"), QStringLiteral("Check boxes and radio buttons"),
         QStringLiteral("Scroll bars"), QStringLiteral("Progress bars"),
         QStringLiteral("Track bars"), QStringLiteral("Edits"), QStringLiteral("Tool bar"),
         QStringLiteral("Check and radio groups") };
@@ -154,7 +156,7 @@ GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
     window.form = std::make_unique<TForm>();
     window.form->setObjectName(QStringLiteral("fmGallery") + GalleryStyleName(style));
     window.form->setCaption(QStringLiteral("Orlenda Gallery - ") + GalleryStyleName(style));
-    window.form->resize(660, 420);
+    window.form->resize(860, 660);
 
     auto* frame = new TsuiForm(window.form.get());
     window.frame = frame;
@@ -178,8 +180,14 @@ GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
     grid->setSpacing(10);
     const QColor ink = QColor::fromRgb(0x30, 0x38, 0x48);
     const QStringList& names = GallerySections();
-    for (int i = 0; i < names.size(); ++i)
-        grid->addWidget(section(names[i], ink), i / 3, i % 3);
+    for (int i = 0; i < names.size(); ++i) {
+        QWidget* place = section(names[i], ink);
+        grid->addWidget(place, i / 3, i % 3);
+        if (names[i] == QLatin1String("Push buttons"))
+            AddPushButtons(place, style);
+        else if (names[i] == QLatin1String("Check boxes and radio buttons"))
+            AddCheckBoxesAndRadioButtons(place, style);
+    }
     return window;
 }
 
