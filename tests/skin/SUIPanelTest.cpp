@@ -372,3 +372,18 @@ TEST(TsuiPanel, FileThemeCaptionIsBlackOnlyForTheDarkBandMarkers)
         EXPECT_EQ(panel.BorderColor(), QColor(0x99, 0x66, 0x33));
     }
 }
+
+TEST(TsuiPanel, RemovingItsFileThemeTakesThePanelAndItsControlsToDeepBlue)
+{
+    auto theme = std::make_unique<MarkerTheme>();
+    TsuiPanel panel;
+    auto* other = new TsuiPanel(&panel);
+    other->SetUIStyle(TsuiUIStyle::MacOS);
+    panel.SetFileTheme(theme.get());
+    panel.SetUIStyle(TsuiUIStyle::FromThemeFile);
+    theme.reset();
+    EXPECT_EQ(panel.FileTheme(), nullptr);
+    EXPECT_EQ(panel.UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(other->UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(panel.TitleHeight(), 20);
+}

@@ -84,7 +84,7 @@ void AddCheckAndRadioGroups(QWidget* place, TsuiUIStyle style)
 {
     QWidget* h = holder(place, QSize(232, 160));
     auto* radio = new TsuiRadioGroup(h);
-    radio->setBounds(QRect(0, 0, 111, 92));
+    radio->setBounds(QRect(0, 0, 97, 92));
     radio->SetGroupCaption(QStringLiteral("One column"));
     radio->SetItems(
         { QStringLiteral("&Name"), QStringLiteral("&Category"), QStringLiteral("&Type") });
@@ -92,7 +92,7 @@ void AddCheckAndRadioGroups(QWidget* place, TsuiUIStyle style)
     radio->SetUIStyle(style);
 
     auto* check = new TsuiCheckGroup(h);
-    check->setBounds(QRect(121, 0, 111, 92));
+    check->setBounds(QRect(105, 0, 127, 92));
     check->SetGroupCaption(QStringLiteral("Two columns"));
     check->SetItems({ QStringLiteral("*ALC"), QStringLiteral("*EDT"), QStringLiteral("*MSG"),
         QStringLiteral("*SEC"), QStringLiteral("*STG") });
