@@ -90,20 +90,29 @@ void TsuiCheckGroup::UpdateButtons()
         // The group owns its items, so no form description stores them.
         b->SetOwner(this);
         b->assignFont(Font());
-        b->SetAutoSize(true);
         if (FileTheme())
             b->SetFileTheme(FileTheme());
-        b->SetUIStyle(UIStyle());
+        // A new item already carries its form's style; loading the pictures again for the same
+        // style and no file theme would change nothing.
+        if (FileTheme() || b->UIStyle() != UIStyle())
+            b->SetUIStyle(UIStyle());
         b->SetTransparent(Transparent());
         b->setTabStop(false);
         b->OnClick = [this](QObject*) { Changed(); };
         b->setCursorKind(m_itemCursor);
         b->show();
+        // Right behind the group in the focus chain, so Tab leaves an item for what follows
+        // the group rather than for what was created after it.
+        QWidget::setTabOrder(
+            m_buttons.isEmpty() ? static_cast<QWidget*>(this) : m_buttons.last(), b);
         m_buttons.append(b);
     }
     for (qsizetype i = 0; i < m_buttons.size(); ++i) {
-        m_buttons[i]->SetCaption(m_items[i]);
-        m_buttons[i]->SetAutoSize(true);
+        TsuiCheckBox* b = m_buttons[i];
+        b->SetCaption(m_items[i]);
+        // The caption has just sized an auto-sized item.
+        if (!b->AutoSize())
+            b->SetAutoSize(true);
     }
     ArrangeButtons();
     if (d > 0) {

@@ -11,6 +11,7 @@
 
 #include <QBuffer>
 #include <QCursor>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -339,6 +340,31 @@ TEST(TsuiRadioGroup, LoadingFromADescriptionFiresNothingAndTheItemsRoundTrip)
     EXPECT_EQ(loaded->Columns(), 2);
     EXPECT_EQ(loaded->GroupCaption(), QStringLiteral("View"));
     EXPECT_TRUE(copy.clicks.isEmpty());
+}
+
+TEST(TsuiRadioGroup, TabEntersAtTheCheckedItemAndShiftTabLeavesPastTheGroup)
+{
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    auto* group = new TsuiRadioGroup(&window);
+    auto* after = new QLineEdit(&window);
+    group->move(0, 30);
+    after->move(0, 150);
+    group->SetItems(lines(3));
+    group->SetItemIndex(1);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_TRUE(group->Button(1)->hasFocus());
+    QTest::keyClick(group->Button(1), Qt::Key_Tab);
+    EXPECT_TRUE(after->hasFocus());
+    QTest::keyClick(after, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(group->Button(1)->hasFocus());
+    QTest::keyClick(group->Button(1), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(before->hasFocus());
+    EXPECT_EQ(group->ItemIndex(), 1);
 }
 
 #include "SUICheckGroupTest.moc"
