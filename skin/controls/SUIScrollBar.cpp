@@ -41,13 +41,7 @@ TsuiScrollBar::TsuiScrollBar(QWidget* parent)
     m_theme.initFromOwner(SuiThemedControl::ownerOf(this));
 }
 
-TsuiScrollBar::~TsuiScrollBar()
-{
-    // Buttons first, then the track, as their handlers refer to the track.
-    delete m_increment;
-    delete m_decrement;
-    delete m_track;
-}
+TsuiScrollBar::~TsuiScrollBar() = default;
 
 void TsuiScrollBar::styleReloaded()
 {
