@@ -217,10 +217,24 @@ void TsuiTrackBar::placeSlider(bool repaint)
     announce();
 }
 
+bool TsuiTrackBar::loading() const
+{
+    // A track inside a scroll bar is not read itself; its scroll bar (or the form) is.
+    for (const QObject* o = this; o; o = o->parent())
+        if (const Component* component = Component::of(o); component && component->IsLoading())
+            return true;
+    return false;
+}
+
 void TsuiTrackBar::announce()
 {
     if (m_position == m_lastReported)
         return;
+    // Settings being read are the starting state, not a change the form hears about.
+    if (loading()) {
+        m_lastReported = m_position;
+        return;
+    }
     // The new value counts as reported before the handler runs, so a handler that writes
     // Position again is announced once more, with its own difference, and never loops here.
     m_lastChange = saturated(int64_t(m_position) - m_lastReported);

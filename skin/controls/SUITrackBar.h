@@ -106,6 +106,7 @@ private:
     void prepareBarBitmap();
     void placeSlider(bool repaint);
     void announce();
+    bool loading() const;
     void pageToward(const QPoint& point, int64_t step);
     void repeatTick();
     void stopRepeat();
