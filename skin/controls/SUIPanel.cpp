@@ -251,9 +251,10 @@ void TsuiPanel::resizeEvent(QResizeEvent* event)
 void TsuiPanel::mouseMoveEvent(QMouseEvent* event)
 {
     TPanel::mouseMoveEvent(event);
-    if (!buttonShown() || event->position().y() > TitleHeight())
-        return;
-    const bool hover = InRect(event->position().toPoint(), ButtonHitRect());
+    // Below the title band the flag is cleared too: left set, a click anywhere on the body
+    // would push the panel.
+    const bool hover = buttonShown() && event->position().y() <= TitleHeight()
+        && InRect(event->position().toPoint(), ButtonHitRect());
     if (hover != m_buttonHover) {
         m_buttonHover = hover;
         update(ButtonHitRect().adjusted(-2, -4, 4, 4));
