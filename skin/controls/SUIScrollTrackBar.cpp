@@ -1,6 +1,6 @@
 #include "skin/controls/SUIScrollTrackBar.h"
 
-#include "skin/controls/SUITrackBarSlider.h"
+#include "skin/controls/SUIImagePanel.h"
 
 TsuiScrollTrackBar::TsuiScrollTrackBar(QWidget* parent)
     : TsuiTrackBar(parent)

@@ -1,7 +1,7 @@
 #include "skin/controls/SUITrackBar.h"
 
 #include "framework/TextDraw.h"
-#include "skin/controls/SUITrackBarSlider.h"
+#include "skin/controls/SUIImagePanel.h"
 #include "skin/styles/Suipublic.h"
 #include "skin/styles/Suiresdef.h"
 
@@ -33,7 +33,10 @@ TsuiTrackBar::TsuiTrackBar(QWidget* parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
     setTabStop(true);
-    m_slider = new TsuiTrackBarSlider(this);
+    m_slider = new TsuiImagePanel(this);
+    // Presses on the thumb reach the track bar, which tells them from presses on the bar: the
+    // same routing as a thumb that hands its mouse-down to the bar and the bar capturing the mouse.
+    m_slider->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_theme.initFromOwner(SuiThemedControl::ownerOf(this));
     placeSlider(true);
 }

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 class QTimer;
-class TsuiTrackBarSlider;
+class TsuiImagePanel;
 
 class TsuiTrackBar : public TControlBase<QWidget> {
     Q_OBJECT
@@ -74,7 +74,7 @@ public:
     QPoint SliderPlace() const;
     // The position under a point of the control, unclamped (64-bit: may lie outside 32 bits).
     int64_t PointToPosition(const QPoint& point) const;
-    TsuiTrackBarSlider* Slider() const { return m_slider; }
+    TsuiImagePanel* Slider() const { return m_slider; }
     bool hasRepeatTimer() const { return m_timer != nullptr; }
     bool isDragging() const { return m_dragging; }
 
@@ -113,7 +113,7 @@ private:
     void setClamped(int64_t value);
     void paintTicks(QPainter& canvas, const QSize& size) const;
 
-    TsuiTrackBarSlider* m_slider = nullptr;
+    TsuiImagePanel* m_slider = nullptr;
     QTimer* m_timer = nullptr;
     QImage m_barBitmap;
     QPoint m_lastMouse;

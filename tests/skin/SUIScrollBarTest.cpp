@@ -2,7 +2,7 @@
 #include "skin/controls/SUIImageButton.h"
 #include "skin/controls/SUIScrollBar.h"
 #include "skin/controls/SUIScrollTrackBar.h"
-#include "skin/controls/SUITrackBarSlider.h"
+#include "skin/controls/SUIImagePanel.h"
 #include "skin/styles/Suiresdef.h"
 
 #include <QCursor>

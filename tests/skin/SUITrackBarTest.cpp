@@ -3,7 +3,7 @@
 #include "framework/TForm.h"
 #include "skin/controls/SUIBarComponents.h"
 #include "skin/controls/SUIScrollTrackBar.h"
-#include "skin/controls/SUITrackBarSlider.h"
+#include "skin/controls/SUIImagePanel.h"
 #include "skin/styles/Suiresdef.h"
 
 #include <QBuffer>
