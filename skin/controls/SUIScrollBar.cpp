@@ -2,6 +2,7 @@
 
 #include "framework/BitmapOps.h"
 #include "skin/controls/SUIImageButton.h"
+#include "skin/controls/SUIScrollThumb.h"
 #include "skin/controls/SUIScrollTrackBar.h"
 #include "skin/styles/Suipublic.h"
 #include "skin/styles/Suiresdef.h"
@@ -105,24 +106,7 @@ void TsuiScrollBar::UpdateSliderPic()
     }
     const QSize size
         = vertical ? QSize(m_thumbStart.width(), length) : QSize(length, m_thumbStart.height());
-    QImage thumb(size, QImage::Format_RGB32);
-    thumb.fill(Qt::black);
-    {
-        QPainter painter(&thumb);
-        painter.drawImage(QPoint(0, 0), m_thumbStart);
-        QRect middle;
-        if (vertical) {
-            middle = QRect(QPoint(0, m_thumbStart.height()),
-                QPoint(size.width() - 1, size.height() - m_thumbEnd.height() - 1));
-            painter.drawImage(QPoint(0, middle.bottom() + 1), m_thumbEnd);
-        } else {
-            middle = QRect(QPoint(m_thumbStart.width(), 0),
-                QPoint(size.width() - m_thumbEnd.width() - 1, size.height() - 1));
-            painter.drawImage(QPoint(middle.right() + 1, 0), m_thumbEnd);
-        }
-        if (!m_thumbMiddle.isNull())
-            BitmapOps::drawStretched(painter, middle, m_thumbMiddle, m_thumbMiddle.rect());
-    }
+    const QImage thumb = BuildScrollThumb(m_thumbStart, m_thumbMiddle, m_thumbEnd, size, vertical);
     m_track->SetSliderImage(thumb);
     m_track->UpdateSliderSize();
 }
