@@ -24,8 +24,7 @@ void TsuiArrowButton::UIStyleChanged()
 
 void TsuiArrowButton::PaintPic(QPainter& canvas, const QImage& frame, PaintState& state) const
 {
-    if (!frame.isNull())
-        SpitDraw(frame, canvas, QRect(QPoint(0, 0), state.size), PicTransparent());
+    DrawSkinFrame(canvas, frame, state.size);
     // A filled 7 x 4 triangle, row by row, so its pixels do not depend on polygon rasterising.
     const int x0 = (state.size.width() - 6) / 2;
     const int y0 = (state.size.height() - 3) / 2;

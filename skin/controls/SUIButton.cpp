@@ -56,13 +56,20 @@ void TsuiButton::ActionChange()
 
 TsuiButton::GlyphPlacement TsuiButton::PlaceGlyph(const QSize& size) const
 {
-    GlyphPlacement p;
     const QFontMetrics metrics(font());
     // The caption is measured as written, "&" included.
-    const int tw = metrics.horizontalAdvance(Caption());
-    const int th = metrics.height();
-    int gw = m_glyph.width();
-    const int gh = m_glyph.height();
+    const QSize caption(metrics.horizontalAdvance(Caption()), metrics.height());
+    return PlaceGlyph(m_layout, size, caption, m_glyph.size(), m_spacing);
+}
+
+TsuiButton::GlyphPlacement TsuiButton::PlaceGlyph(
+    TButtonLayout layout, const QSize& size, const QSize& caption, const QSize& glyph, int spacing)
+{
+    GlyphPlacement p;
+    const int tw = caption.width();
+    const int th = caption.height();
+    int gw = glyph.width();
+    const int gh = glyph.height();
     // A glyph twice as wide as high holds the enabled and the disabled image side by side.
     p.twoImages = gh > 0 && gw == 2 * gh;
     if (p.twoImages)
@@ -70,8 +77,8 @@ TsuiButton::GlyphPlacement TsuiButton::PlaceGlyph(const QSize& size) const
     p.glyphSize = QSize(gw, gh);
     const int w = size.width();
     const int h = size.height();
-    const int s = m_spacing;
-    switch (m_layout) {
+    const int s = spacing;
+    switch (layout) {
     case blGlyphLeft:
         p.glyph = QPoint((w - (tw + gw + s)) / 2, (h - gh) / 2);
         p.caption = QPoint(p.glyph.x() + gw + s, (h - th) / 2);
@@ -94,8 +101,7 @@ TsuiButton::GlyphPlacement TsuiButton::PlaceGlyph(const QSize& size) const
 
 void TsuiButton::PaintPic(QPainter& canvas, const QImage& frame, PaintState& state) const
 {
-    if (!frame.isNull())
-        SpitDraw(frame, canvas, QRect(QPoint(0, 0), state.size), PicTransparent());
+    DrawSkinFrame(canvas, frame, state.size);
     if (m_glyph.isNull())
         return;
     const GlyphPlacement p = PlaceGlyph(state.size);

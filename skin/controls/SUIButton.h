@@ -29,6 +29,9 @@ public:
         bool twoImages = false;
     };
     GlyphPlacement PlaceGlyph(const QSize& size) const;
+    // The rule itself: a button of `size`, a caption of `caption` pixels, the glyph bitmap's size.
+    static GlyphPlacement PlaceGlyph(TButtonLayout layout, const QSize& size, const QSize& caption,
+        const QSize& glyph, int spacing);
 
 protected:
     void UIStyleChanged() override;

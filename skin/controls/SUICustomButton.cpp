@@ -260,6 +260,33 @@ void TsuiCustomButton::PaintPic(QPainter& canvas, const QImage& frame, PaintStat
     list.draw(canvas, QPoint(0, 0), 0, isEnabled());
 }
 
+void TsuiCustomButton::DrawSkinFrame(QPainter& canvas, const QImage& frame, const QSize& size) const
+{
+    if (frame.isNull() || size.isEmpty())
+        return;
+    // One slot per frame of the strip; the key tells a reloaded or replaced frame apart.
+    ScaledFrame* slot = &m_scaled[0];
+    for (ScaledFrame& s : m_scaled) {
+        if (s.key == frame.cacheKey()) {
+            slot = &s;
+            break;
+        }
+        if (s.key == 0 || s.image.isNull())
+            slot = &s;
+    }
+    if (slot->key != frame.cacheKey() || slot->size != size || slot->transparent != m_picTransparent
+        || slot->image.isNull()) {
+        slot->image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        slot->image.fill(Qt::transparent);
+        QPainter scaled(&slot->image);
+        SpitDraw(frame, scaled, QRect(QPoint(0, 0), size), m_picTransparent);
+        slot->key = frame.cacheKey();
+        slot->size = size;
+        slot->transparent = m_picTransparent;
+    }
+    canvas.drawImage(0, 0, slot->image);
+}
+
 void TsuiCustomButton::PaintCenteredCaption(
     QPainter& canvas, const QString& text, const PaintState& state) const
 {

@@ -131,6 +131,10 @@ protected:
     // Whether the focus cue of a TsuiButton applies (the active-default rule asks it).
     virtual bool IsDialogButton() const { return false; }
 
+    // The skin frame scaled over `size` by SpitDraw, kept for the next paint of the same frame
+    // and size: hover and press switch between three frames at mouse speed.
+    void DrawSkinFrame(QPainter& canvas, const QImage& frame, const QSize& size) const;
+
     // Draws a caption the way every button does without a glyph: centred, engraved when disabled.
     void PaintCenteredCaption(QPainter& canvas, const QString& text, const PaintState& state) const;
 
@@ -161,6 +165,13 @@ private:
     QPointer<QAction> m_action;
     QTimer* m_repeatTimer = nullptr;
     mutable QImage m_buffer;
+    struct ScaledFrame {
+        qint64 key = 0;
+        QSize size;
+        bool transparent = false;
+        QImage image;
+    };
+    mutable ScaledFrame m_scaled[3];
     int m_modalResult = 0;
     int m_repeatInterval = 100;
     int m_focusedRectMargin = 2;

@@ -178,6 +178,50 @@ TEST(TsuiButtonLook, GlyphLeftOfTheCaptionFollowsTheLayoutRuleAndMovesWhenPresse
     EXPECT_EQ(bottom.caption, QPoint((80 - tw) / 2, bottom.glyph.y() - th - 4));
 }
 
+TEST(TsuiButtonLook, TheKeptScaledFrameDrawsExactlyWhatSpitDrawDraws)
+{
+    for (TsuiUIStyle style : { TsuiUIStyle::BlueGlass, TsuiUIStyle::WinXP }) {
+        TsuiButton b;
+        b.SetUIStyle(style);
+        b.setColor(QColor(90, 120, 150));
+        b.resize(95, 31);
+        QImage strip, normal;
+        GetInsideThemeBitmap(style, SuiItem::ButtonImage, &strip);
+        SpitBitmap(strip, normal, 3, 1);
+        QImage expected(95, 31, QImage::Format_RGB32);
+        // A transparent button without a parent has nothing beneath it: the render's white.
+        expected.fill(b.Transparent() ? QColor(Qt::white) : QColor(90, 120, 150));
+        QPainter p(&expected);
+        SpitDraw(normal, p, expected.rect(), b.PicTransparent());
+        p.end();
+        EXPECT_EQ(render(b), expected);
+        // Again from the kept copy, and after a resize that must not reuse it.
+        EXPECT_EQ(render(b), expected);
+        b.resize(60, 31);
+        EXPECT_EQ(render(b).pixel(59, 15), normal.pixel(normal.width() - 1, 15));
+    }
+}
+
+TEST(TsuiButtonLook, TheGlyphRulePlacesAllFourLayoutsWithTruncatingDivision)
+{
+    const QSize button(80, 27), caption(20, 13), glyph(16, 16);
+    using L = TsuiButton;
+    const auto at = [&](TsuiButton::TButtonLayout layout) {
+        const TsuiButton::GlyphPlacement p = L::PlaceGlyph(layout, button, caption, glyph, 4);
+        return std::make_pair(p.glyph, p.caption);
+    };
+    EXPECT_EQ(at(L::blGlyphLeft), std::make_pair(QPoint(20, 5), QPoint(40, 7)));
+    EXPECT_EQ(at(L::blGlyphRight), std::make_pair(QPoint(44, 5), QPoint(20, 7)));
+    // (27 - 33) div 2 truncates toward zero: -3.
+    EXPECT_EQ(at(L::blGlyphTop), std::make_pair(QPoint(32, -3), QPoint(30, 17)));
+    EXPECT_EQ(at(L::blGlyphBottom), std::make_pair(QPoint(32, 14), QPoint(30, -3)));
+    // 32 x 16 is two images of 16 x 16; 32 x 17 one image.
+    EXPECT_TRUE(L::PlaceGlyph(L::blGlyphLeft, button, caption, QSize(32, 16), 4).twoImages);
+    EXPECT_EQ(
+        L::PlaceGlyph(L::blGlyphLeft, button, caption, QSize(32, 16), 4).glyph, QPoint(20, 5));
+    EXPECT_FALSE(L::PlaceGlyph(L::blGlyphLeft, button, caption, QSize(32, 17), 4).twoImages);
+}
+
 TEST(TsuiButtonLook, AGlyphTwiceAsWideAsHighHoldsTheEnabledAndTheDisabledImage)
 {
     TsuiButton b;

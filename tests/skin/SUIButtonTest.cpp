@@ -342,3 +342,22 @@ TEST(TsuiButton, AnActionGivesItsCaptionAndEnabledStateAndRunsOnClick)
     EXPECT_EQ(triggered, 1);
     EXPECT_EQ(clicks, 1);
 }
+
+TEST(TsuiButton, APlainLetterReachesTheAcceleratorWhileAButtonHasTheFocus)
+{
+    Window w;
+    TsuiButton* ok = w.button("&OK", { 10, 10 });
+    TsuiButton* cancel = w.button("Cancel", { 100, 10 });
+    cancel->SetCancel(true);
+    QStringList log;
+    ok->OnClick = [&](QObject*) { log << "ok"; };
+    cancel->OnClick = [&](QObject*) { log << "cancel"; };
+    cancel->setFocus();
+    // A button takes no letters, so the form offers them to the accelerators.
+    QTest::keyClick(cancel, Qt::Key_O);
+    QTest::keyClick(cancel, Qt::Key_X);
+    // Esc on a focused button still goes to the Cancel button, here the button itself.
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Escape);
+    EXPECT_EQ(log, QStringList({ "ok", "cancel" }));
+}

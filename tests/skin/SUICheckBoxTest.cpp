@@ -310,4 +310,24 @@ TEST(TsuiRadioButton, ValuesLoadedFromADescriptionFireNothing)
     EXPECT_EQ(form.clicks, QStringList({ "rbName" }));
 }
 
+TEST(TsuiCheckBox, TransparentShowsTheParentBeneathOpaqueFillsWithItsColour)
+{
+    QWidget parent;
+    parent.resize(200, 60);
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, QColor(200, 30, 40));
+    parent.setPalette(palette);
+    parent.setAutoFillBackground(true);
+    auto* cb = new TsuiCheckBox(&parent);
+    cb->move(20, 10);
+    cb->SetUIStyle(TsuiUIStyle::DeepBlue);
+    cb->SetCaption("Over");
+    cb->setColor(QColor(10, 200, 30));
+    // Right of the caption, nothing of the box's own is drawn.
+    const QPoint empty(cb->width() - 2, 1);
+    EXPECT_EQ(render(*cb).pixelColor(empty), QColor(10, 200, 30));
+    cb->SetTransparent(true);
+    EXPECT_EQ(render(*cb).pixelColor(empty), QColor(200, 30, 40));
+}
+
 #include "SUICheckBoxTest.moc"
