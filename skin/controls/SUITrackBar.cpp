@@ -1,5 +1,6 @@
 #include "skin/controls/SUITrackBar.h"
 
+#include "framework/PainterStateGuard.h"
 #include "framework/TextDraw.h"
 #include "skin/controls/SUIImagePanel.h"
 #include "skin/styles/Suipublic.h"
@@ -403,24 +404,24 @@ void TsuiTrackBar::PaintTrack(QPainter& painter, const QRect& rect) const
 {
     if (rect.width() <= 0 || rect.height() <= 0)
         return;
-    QImage buffer(rect.size(), QImage::Format_RGB32);
-    {
-        QPainter canvas(&buffer);
-        buffer.fill(Color());
-        if (m_transparent)
-            DoTrans(canvas, const_cast<TsuiTrackBar*>(this));
-        if (!m_barBitmap.isNull()) {
-            const int bar = m_barImage.height();
-            const QPoint at = m_orientation == suiHorizontal ? QPoint(0, (rect.height() - bar) / 2)
-                                                             : QPoint((rect.width() - bar) / 2, 0);
-            canvas.drawImage(at, m_barBitmap);
-        }
-        if (hasFocus() && TabStop())
-            DrawFocusRect(canvas, buffer.rect());
-        if (m_showTick)
-            paintTicks(canvas, rect.size());
+    // Straight onto the painter: the window's backing store already buffers the whole paint,
+    // and every pixel of the rectangle is covered before anything else is drawn.
+    PainterStateGuard guard(painter);
+    painter.translate(rect.topLeft());
+    painter.setClipRect(QRect(QPoint(0, 0), rect.size()));
+    painter.fillRect(QRect(QPoint(0, 0), rect.size()), Color());
+    if (m_transparent)
+        DoTrans(painter, const_cast<TsuiTrackBar*>(this));
+    if (!m_barBitmap.isNull()) {
+        const int bar = m_barImage.height();
+        const QPoint at = m_orientation == suiHorizontal ? QPoint(0, (rect.height() - bar) / 2)
+                                                         : QPoint((rect.width() - bar) / 2, 0);
+        painter.drawImage(at, m_barBitmap);
     }
-    painter.drawImage(rect.topLeft(), buffer);
+    if (hasFocus() && TabStop())
+        DrawFocusRect(painter, QRect(QPoint(0, 0), rect.size()));
+    if (m_showTick)
+        paintTicks(painter, rect.size());
 }
 
 void TsuiTrackBar::paintEvent(QPaintEvent*)
