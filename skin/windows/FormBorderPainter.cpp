@@ -60,9 +60,13 @@ void paintTopFromPictures(QPainter& painter, const FormBorderLook& look, int bw)
     }
 
     if (bw == 1 && look.roundCorner == 11) {
-        painter.setPen(Qt::NoPen);
-        for (const QPoint& point : FormCornerArcPixels(w, look.roundCorner))
-            painter.fillRect(QRect(point, QSize(1, 1)), look.borderColor);
+        // Single-pixel points of a cosmetic pen without antialiasing land exactly on their pixel.
+        const QList<QPoint> arcs = FormCornerArcPixels(w, look.roundCorner);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(look.borderColor, 0));
+        painter.drawPoints(arcs.constData(), int(arcs.size()));
+        painter.restore();
     }
 }
 
@@ -79,14 +83,19 @@ void PaintFormBorder(QPainter& painter, const FormBorderLook& look)
     const int th = look.titleBarVisible ? look.titleBarHeight : 0;
     const int tb = look.titleBarHeight;
 
+    // The interior fill lies under everything else; the sides' own fills would only repeat it.
+    if (look.fillInterior)
+        fill(painter, 0, 0, w, h, look.color);
     fill(painter, 0, 0, bw, h, look.borderColor);
     fill(painter, 0, h - bw, w, h, look.borderColor);
     fill(painter, w - bw, 0, w, h, look.borderColor);
 
     if (bw < 4) {
-        fill(painter, bw, th, 3, h - bw, look.color);
-        fill(painter, bw, h - 3, w - bw, h - bw, look.color);
-        fill(painter, w - 3, th, w - bw, h - bw, look.color);
+        if (!look.fillInterior) {
+            fill(painter, bw, th, 3, h - bw, look.color);
+            fill(painter, bw, h - 3, w - bw, h - bw, look.color);
+            fill(painter, w - 3, th, w - bw, h - bw, look.color);
+        }
         if (look.menuBarVisible) {
             const int top = tb + 3;
             const int bottom = top + look.menuBarHeight;
@@ -98,8 +107,10 @@ void PaintFormBorder(QPainter& painter, const FormBorderLook& look)
     if (look.titleBarVisible && bw < 4) {
         // Beside the title bar the pictures cover the sides only as far down as they reach; a
         // short or missing picture must not leave what was there before.
-        fill(painter, bw, 0, 3, th, look.color);
-        fill(painter, w - 3, 0, w - bw, th, look.color);
+        if (!look.fillInterior) {
+            fill(painter, bw, 0, 3, th, look.color);
+            fill(painter, w - 3, 0, w - bw, th, look.color);
+        }
         if (look.titleBarCanPaint)
             paintTopFromPictures(painter, look, bw);
         else

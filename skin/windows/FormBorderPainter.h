@@ -22,6 +22,9 @@ struct FormBorderLook {
     int menuBarHeight = 0;
     QColor menuBarColor;
     int roundCorner = 0;
+    // Also fill everything inside the band with the client colour (one fill for the whole
+    // window, for a frame whose client is that plain colour); the band's pixels are the same.
+    bool fillInterior = false;
 };
 
 // Paints the band in window coordinates: border lines left, right and bottom; the 3-pixel sides

@@ -110,7 +110,7 @@ void FormMenuBar::layoutButtons()
     const int wanted = rows * m_buttonHeight;
     if (height() != wanted)
         setHeight(wanted);
-    update();
+    repaintBar();
 }
 
 int FormMenuBar::buttonAt(const QPoint& point) const
@@ -136,7 +136,7 @@ void FormMenuBar::setHot(int index)
     if (m_hotIndex == index)
         return;
     m_hotIndex = index;
-    update();
+    repaintBar();
 }
 
 void FormMenuBar::paintBar(QPainter& painter, const QRect& rect) const
@@ -194,8 +194,23 @@ void FormMenuBar::paintButton(
 
 void FormMenuBar::paintEvent(QPaintEvent*)
 {
+    // The bar changes only with its buttons, their states and its look: between those changes a
+    // repaint is one copy of the picture kept from the last one.
+    const qreal ratio = devicePixelRatioF();
+    if (m_picture.isNull() || m_picture.size() != size() * ratio) {
+        m_picture = QImage(size() * ratio, QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(ratio);
+        QPainter picture(&m_picture);
+        paintBar(picture, rect());
+    }
     QPainter painter(this);
-    paintBar(painter, rect());
+    painter.drawImage(0, 0, m_picture);
+}
+
+void FormMenuBar::repaintBar()
+{
+    m_picture = QImage();
+    update();
 }
 
 void FormMenuBar::resizeEvent(QResizeEvent* event)
@@ -238,9 +253,9 @@ void FormMenuBar::openButton(int index)
         menu->removeEventFilter(this);
         if (menu->parent() == this)
             menu->deleteLater();
-        update();
+        repaintBar();
     });
-    update();
+    repaintBar();
     menu->popup(mapToGlobal(m_buttons[index].rect.bottomLeft() + QPoint(0, 1)));
 }
 
@@ -253,7 +268,7 @@ void FormMenuBar::closeMenu()
         menu->removeEventFilter(this);
         if (menu->parent() == this)
             menu->deleteLater();
-        update();
+        repaintBar();
     }
 }
 

@@ -77,6 +77,8 @@ protected:
 
 private:
     void layoutButtons();
+    // Drops the kept picture and schedules a repaint.
+    void repaintBar();
     ButtonState stateOf(int index) const;
     void setHot(int index);
 
@@ -85,6 +87,7 @@ private:
     MenuBarLook m_look;
     PopupFactory m_popupFactory;
     QPointer<QMenu> m_openMenu;
+    QImage m_picture;
     int m_buttonHeight = 22;
     int m_hotIndex = -1;
     int m_openIndex = -1;

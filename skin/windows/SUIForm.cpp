@@ -79,8 +79,9 @@ TsuiForm::TsuiForm(QWidget* parent)
         m_savedBounds = parent->geometry();
         m_startedMaximized = parent->isMaximized();
     }
-    setAttribute(Qt::WA_OpaquePaintEvent);
     m_titleBar = new TsuiTitleBar(this);
+    // The bar paints every pixel of itself, so the client beneath it is never painted.
+    m_titleBar->setAttribute(Qt::WA_OpaquePaintEvent);
     // Owned by the frame, so a form description writes the frame's settings, not the bar.
     m_titleBar->SetOwner(this);
     if (auto* popup = m_titleBar->ControlBoxPopupMenu())
@@ -127,6 +128,9 @@ void TsuiForm::takeOver()
     if (wasVisible)
         form->show();
     form->setContentsMargins(kBand, kBand, kBand, kBand);
+    // The band and this component cover the whole window: nothing beneath needs painting.
+    m_formWasOpaque = form->testAttribute(Qt::WA_OpaquePaintEvent);
+    form->setAttribute(Qt::WA_OpaquePaintEvent);
     // The band is the form's own area: it needs the mouse moves for its resize cursors.
     form->setMouseTracking(true);
     form->installEventFilter(this);
@@ -141,6 +145,7 @@ void TsuiForm::giveBack()
     form->clearMask();
     form->unsetCursor();
     form->setContentsMargins(0, 0, 0, 0);
+    form->setAttribute(Qt::WA_OpaquePaintEvent, m_formWasOpaque);
     const bool wasVisible = form->isVisible();
     form->setWindowFlags(m_savedFlags);
     if (wasVisible)
@@ -232,6 +237,8 @@ void TsuiForm::applyStyle()
         m_form->setGeometry(bounds);
     if (m_menuBar)
         m_menuBar->setLook(CurrentMenuBarLook());
+    // A plain client lets the window's paint show through; a tiled one covers it.
+    setAttribute(Qt::WA_OpaquePaintEvent, !paintsPlainClient());
     dockBars();
     RegionWindow();
     update();
@@ -516,6 +523,7 @@ FormBorderLook TsuiForm::BorderLook() const
     look.menuBarHeight = m_menuBar ? m_menuBar->height() : 0;
     look.menuBarColor = m_menuBarColor;
     look.roundCorner = RoundCorner();
+    look.fillInterior = paintsPlainClient();
     return look;
 }
 
@@ -546,16 +554,29 @@ int TsuiForm::RegionComputations()
     return g_regionComputations;
 }
 
+QImage TsuiForm::clientTile() const
+{
+    const TsuiUIStyle style = UIStyle();
+    if (style == TsuiUIStyle::MacOS)
+        return GetSkinResource(QStringLiteral("MACOS_FORM_BACKGROUND"));
+    if (style == TsuiUIStyle::Protein)
+        return GetSkinResource(QStringLiteral("PROTEIN_FORM_BACKGROUND"));
+    return QImage();
+}
+
+bool TsuiForm::paintsPlainClient() const
+{
+    // On a form, a plain client colour is filled by the window's paint together with the band,
+    // in one pass; only tiled clients and frames without a form paint themselves.
+    return m_form && clientTile().isNull();
+}
+
 void TsuiForm::paintEvent(QPaintEvent*)
 {
-    if (m_destroying)
+    if (m_destroying || paintsPlainClient())
         return;
     QPainter painter(this);
-    const TsuiUIStyle style = UIStyle();
-    const char* tile = style == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND"
-        : style == TsuiUIStyle::Protein            ? "PROTEIN_FORM_BACKGROUND"
-                                                   : nullptr;
-    const QImage picture = tile ? GetSkinResource(QLatin1String(tile)) : QImage();
+    const QImage picture = clientTile();
     if (picture.isNull())
         painter.fillRect(rect(), Color());
     else
@@ -571,6 +592,8 @@ void TsuiForm::resizeEvent(QResizeEvent* event)
 
 void TsuiForm::formResized()
 {
+    if (m_placing)
+        return;
     QWidget* form = m_form;
     if (m_startedMaximized) {
         if (!form->isMaximized()) {
@@ -604,8 +627,12 @@ void TsuiForm::placeMaximized()
     // Placing a window ends its maximized state in the widget, though the window system keeps
     // it; the state is put back without asking the window system to maximize again.
     const Qt::WindowStates state = form->windowState();
+    // The size messages of this placement come while the widget briefly reads as not maximized;
+    // they are this placement's own, not a restore.
+    m_placing = true;
     form->setGeometry(area);
     form->overrideWindowState(state);
+    m_placing = false;
 }
 
 bool TsuiForm::eventFilter(QObject* watched, QEvent* event)

@@ -154,6 +154,8 @@ private:
     void placeMaximized();
     void dockBars();
     void fileThemeGone();
+    QImage clientTile() const;
+    bool paintsPlainClient() const;
     // Where the items of the menu bar come from: the themed menu's style when it has one.
     uint32_t menuColor(int index) const;
     bool applicationKey(QKeyEvent* event);
@@ -173,6 +175,8 @@ private:
     bool m_destroying = false;
     QRect m_savedBounds;
     Qt::WindowFlags m_savedFlags;
+    bool m_formWasOpaque = false;
+    bool m_placing = false;
     bool m_startedMaximized = false;
     QSize m_maskSize;
     int m_maskCorner = -1;

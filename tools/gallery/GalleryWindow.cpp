@@ -14,6 +14,7 @@
 #include <QMetaEnum>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 namespace {
 
@@ -70,11 +71,27 @@ void giveCustomPictures(TsuiTitleBarButton* custom, TsuiUIStyle style)
         if (image.isNull())
             return image;
         image = image.convertToFormat(QImage::Format_RGB32);
-        const QRgb glyph = image.pixel(image.width() / 2, image.height() - 6);
-        const QRgb face = image.pixel(image.width() / 2, image.height() / 2 - 3);
+        // The glyph's colour: the pixel inside the face that stands out most from it.
+        const QRgb faceAtCentre = image.pixel(4, image.height() / 2);
+        QRgb glyph = faceAtCentre;
+        int contrast = -1;
+        for (int y = 4; y < image.height() - 4; ++y) {
+            for (int x = 5; x < image.width() - 5; ++x) {
+                const int d = std::abs(qGray(image.pixel(x, y)) - qGray(faceAtCentre));
+                if (d > contrast) {
+                    contrast = d;
+                    glyph = image.pixel(x, y);
+                }
+            }
+        }
+        // The minimize glyph goes: each row of the face takes the colour it has beside the
+        // glyph, so the button's own shading stays.
+        for (int y = 4; y < image.height() - 4; ++y) {
+            const QRgb face = image.pixel(4, y);
+            for (int x = 5; x < image.width() - 5; ++x)
+                image.setPixel(x, y, face);
+        }
         QPainter painter(&image);
-        const QRect inner = image.rect().adjusted(4, 4, -4, -4);
-        painter.fillRect(inner, QColor::fromRgb(face));
         // A pin: round head, short needle.
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
