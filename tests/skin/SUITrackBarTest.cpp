@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -140,6 +141,42 @@ TEST_P(TrackOrientation, DragLeavingTheControlAndReturningFollowsTheCursor)
 
 INSTANTIATE_TEST_SUITE_P(
     BothOrientations, TrackOrientation, testing::Values(suiHorizontal, suiVertical));
+
+// Collects the regions the track bar is asked to repaint.
+class PaintRegions : public QObject {
+public:
+    QList<QRegion> regions;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions << static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST(TsuiTrackBar, DraggingRepaintsOnlyWhereTheThumbWasAndIs)
+{
+    QWidget window;
+    window.resize(400, 100);
+    auto t = track(suiHorizontal, &window);
+    t->setBounds(QRect(0, 0, 300, 16));
+    t->SetMax(1000);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    PaintRegions paints;
+    t->installEventFilter(&paints);
+    send(t.get(), QEvent::MouseButtonPress, QPoint(5, 8));
+    ASSERT_TRUE(t->isDragging());
+    for (int x = 6; x < 295; x += 3) {
+        send(t.get(), QEvent::MouseMove, QPoint(x, 8));
+        QCoreApplication::processEvents();
+    }
+    send(t.get(), QEvent::MouseButtonRelease, QPoint(295, 8), Qt::NoButton);
+    EXPECT_GT(t->Position(), 950);
+    ASSERT_FALSE(paints.regions.isEmpty());
+    for (const QRegion& region : paints.regions)
+        EXPECT_LE(region.boundingRect().width(), 2 * 11 + 6) << region.boundingRect().x();
+}
 
 TEST(TsuiTrackBar, RangeWritesClampAndAnnounceOnlyRealChanges)
 {
