@@ -3,6 +3,7 @@
 #include "framework/TForm.h"
 #include "skin/controls/SUIBarComponents.h"
 #include "skin/controls/SUIScrollTrackBar.h"
+#include "skin/controls/Suiprogressbar.h"
 #include "skin/controls/SUIImagePanel.h"
 #include "skin/styles/Suiresdef.h"
 
@@ -308,6 +309,7 @@ TEST(TsuiTrackBar, SettingsReadFromADescriptionFireNothing)
     TrackTestForm form;
     QByteArray xml = R"(<form class="TrackTestForm" name="f">
   <object class="TsuiTrackBar" name="tbValue">
+    <property name="Orientation">suiVertical</property>
     <property name="OnChange">tbChange</property>
     <property name="Max">50</property>
     <property name="Position">30</property>
@@ -318,6 +320,10 @@ TEST(TsuiTrackBar, SettingsReadFromADescriptionFireNothing)
     <property name="Max">50</property>
     <property name="Position">30</property>
   </object>
+  <object class="TsuiProgressBar" name="pbValue">
+    <property name="Color">#102030</property>
+    <property name="Position">75</property>
+  </object>
 </form>)";
     QBuffer buffer(&xml);
     buffer.open(QIODevice::ReadOnly);
@@ -325,6 +331,11 @@ TEST(TsuiTrackBar, SettingsReadFromADescriptionFireNothing)
     auto* tb = form.findChild<TsuiTrackBar*>("tbValue");
     ASSERT_TRUE(tb);
     EXPECT_EQ(tb->Position(), 40);
+    EXPECT_EQ(tb->Orientation(), suiVertical);
+    auto* pb = form.findChild<TsuiProgressBar*>("pbValue");
+    ASSERT_TRUE(pb);
+    EXPECT_EQ(pb->Color(), TColor::fromRgb(0x10, 0x20, 0x30));
+    EXPECT_EQ(pb->Caption(), "75%");
     EXPECT_TRUE(form.changes.isEmpty());
     tb->SetPosition(45);
     EXPECT_EQ(form.changes, QStringList({ "tbValue" }));
