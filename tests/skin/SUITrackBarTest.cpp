@@ -179,6 +179,24 @@ TEST(TsuiTrackBar, DraggingRepaintsOnlyWhereTheThumbWasAndIs)
         EXPECT_LE(region.boundingRect().width(), 2 * 11 + 6) << region.boundingRect().x();
 }
 
+TEST(TsuiTrackBar, ControlsShorterThanTheirThumbStillWork)
+{
+    for (int length : { 0, 1, 11 }) {
+        auto t = track(suiHorizontal);
+        t->setBounds(QRect(0, 0, length, 16));
+        t->SetPosition(7);
+        EXPECT_EQ(t->PointToPosition(QPoint(0, 8)), 0) << length;
+        send(t.get(), QEvent::MouseButtonPress, QPoint(0, 8));
+        send(t.get(), QEvent::MouseMove, QPoint(50, 8));
+        send(t.get(), QEvent::MouseButtonRelease, QPoint(50, 8), Qt::NoButton);
+        QImage image(QSize(std::max(length, 1), 16), QImage::Format_RGB32);
+        QPainter painter(&image);
+        t->PaintTrack(painter, QRect(QPoint(0, 0), t->size()));
+        EXPECT_GE(t->Position(), 0);
+        EXPECT_LE(t->Position(), 10);
+    }
+}
+
 TEST(TsuiTrackBar, RangeWritesClampAndAnnounceOnlyRealChanges)
 {
     auto t = track(suiHorizontal);
