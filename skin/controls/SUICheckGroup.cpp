@@ -37,6 +37,18 @@ TsuiCheckGroup::~TsuiCheckGroup()
         delete b;
 }
 
+void TsuiCheckGroup::Notification(QObject* component, Operation operation)
+{
+    // The items refer to nothing of each other: telling every item of each item's arrival and
+    // departure would cost a thousand-item group a million calls for nothing.
+    if (component && component->parent() == this) {
+        if (operation == Operation::opRemove)
+            RemoveFreeNotification(component);
+        return;
+    }
+    TsuiCustomGroupBox::Notification(component, operation);
+}
+
 TsuiCheckBox* TsuiCheckGroup::CreateAButton()
 {
     return new TsuiCheckGroupButton(this);

@@ -59,6 +59,8 @@ public:
     // wrapping round.
     void FocusNeighbour(QWidget* from, int step);
 
+    void Notification(QObject* component, Operation operation) override;
+
 protected:
     virtual void NewClick() { }
     virtual TsuiCheckBox* CreateAButton();

@@ -53,6 +53,12 @@ void TsuiPanel::SetFileTheme(TsuiFileTheme* theme)
     m_assigningTheme = true;
     m_theme.setFileTheme(theme);
     m_assigningTheme = false;
+    QObject::disconnect(m_themeRemoval);
+    if (theme) {
+        // The theme going away takes the panel (SuiThemedControl) and everything on it to DeepBlue.
+        m_themeRemoval = connect(theme, &QObject::destroyed, this,
+            [this] { ContainerApplyUIStyle(this, TsuiUIStyle::DeepBlue, nullptr); });
+    }
 }
 
 void TsuiPanel::styleReloaded()

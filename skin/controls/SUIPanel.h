@@ -95,6 +95,7 @@ private:
     QColor m_borderColor;
     QColor m_captionFontColor;
     QTimer m_timer;
+    QMetaObject::Connection m_themeRemoval;
     mutable QImage m_buffer;
     Motion m_motion = Motion::None;
     int m_storedHeight = 100;

@@ -47,6 +47,24 @@ public:
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour); }
 };
 
+// A loaded theme whose ControlFontColor the test chooses; pictures come from DeepBlue.
+class MarkerTheme : public TsuiFileTheme {
+public:
+    uint32_t fontColor = 0;
+    bool CanUse() const override { return true; }
+    void GetBitmap(int index, QImage& target) const override
+    {
+        GetInsideThemeBitmap(TsuiUIStyle::DeepBlue, index, &target);
+    }
+    void GetBitmap(int index, QImage& target, int count, int number) const override
+    {
+        GetInsideThemeBitmap(TsuiUIStyle::DeepBlue, index, &target, count, number);
+    }
+    uint32_t GetColor(int index) const override { return index == 27 ? fontColor : 0x00336699u; }
+    int32_t GetInt(int) const override { return 0; }
+    bool GetBool(int) const override { return false; }
+};
+
 std::vector<int> pushHeights(TsuiPanel& panel)
 {
     std::vector<int> heights;
@@ -332,4 +350,40 @@ TEST(TsuiPanel, TheStoredHeightSurvivesAFormDescriptionRoundTrip)
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->StoredHeight(), 140);
     EXPECT_EQ(loaded->height(), 140);
+}
+
+TEST(TsuiPanel, FileThemeCaptionIsBlackOnlyForTheDarkBandMarkers)
+{
+    MarkerTheme theme;
+    TsuiPanel panel;
+    panel.SetUIStyle(TsuiUIStyle::MacOS);
+    // Given to a panel in a built-in style, the theme changes nothing yet.
+    panel.SetFileTheme(&theme);
+    EXPECT_EQ(panel.BorderColor(), QColor(127, 127, 127));
+    const struct {
+        uint32_t marker; // 0x00BBGGRR
+        QColor caption;
+    } rows[] = { { 0x030000, Qt::black }, { 0x020000, Qt::black }, { 0x050000, Qt::black },
+        { 0x060000, Qt::white }, { 0x000003, Qt::white }, { 0x000000, Qt::white } };
+    for (const auto& row : rows) {
+        theme.fontColor = row.marker;
+        panel.SetUIStyle(TsuiUIStyle::FromThemeFile);
+        EXPECT_EQ(panel.CaptionFontColor(), row.caption) << row.marker;
+        EXPECT_EQ(panel.BorderColor(), QColor(0x99, 0x66, 0x33));
+    }
+}
+
+TEST(TsuiPanel, RemovingItsFileThemeTakesThePanelAndItsControlsToDeepBlue)
+{
+    auto theme = std::make_unique<MarkerTheme>();
+    TsuiPanel panel;
+    auto* other = new TsuiPanel(&panel);
+    other->SetUIStyle(TsuiUIStyle::MacOS);
+    panel.SetFileTheme(theme.get());
+    panel.SetUIStyle(TsuiUIStyle::FromThemeFile);
+    theme.reset();
+    EXPECT_EQ(panel.FileTheme(), nullptr);
+    EXPECT_EQ(panel.UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(other->UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(panel.TitleHeight(), 20);
 }
