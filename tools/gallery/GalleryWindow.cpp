@@ -5,6 +5,7 @@
 #include "skin/styles/Suiresdef.h"
 #include "skin/windows/SUIForm.h"
 #include "skin/windows/SUIMainMenu.h"
+#include "tools/gallery/GalleryBars.h"
 #include "tools/gallery/GalleryButtons.h"
 #include "tools/gallery/GalleryPanels.h"
 
@@ -188,6 +189,12 @@ GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
             AddPushButtons(place, style);
         else if (names[i] == QLatin1String("Check boxes and radio buttons"))
             AddCheckBoxesAndRadioButtons(place, style);
+        else if (names[i] == QLatin1String("Scroll bars"))
+            AddScrollBars(place, style);
+        else if (names[i] == QLatin1String("Progress bars"))
+            AddProgressBars(place, style);
+        else if (names[i] == QLatin1String("Track bars"))
+            AddTrackBars(place, style);
         else if (names[i] == QLatin1String("Panels and group boxes"))
             AddPanelsAndGroupBoxes(place, style);
         else if (names[i] == QLatin1String("Check and radio groups"))
