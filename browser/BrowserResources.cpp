@@ -1,7 +1,7 @@
 #include "browser/BrowserResources.h"
 
 #include "browser/BannerImage.h"
-#include "skin/controls/SUIButtonComponents.h"
+#include "skin/SkinComponents.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -26,7 +26,7 @@ static void registerDesignFonts()
 void initBrowserResources()
 {
     static const bool done
-        = (registerBrowserPictures(), registerDesignFonts(), RegisterSUIButtonComponents(), true);
+        = (registerBrowserPictures(), registerDesignFonts(), RegisterSkinComponents(), true);
     (void)done;
 }
 
