@@ -7,6 +7,7 @@
 #include "skin/windows/SUITitleBarButton.h"
 #include "skin/windows/SUITitleBarSection.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPointer>
 #include <optional>
@@ -149,6 +150,27 @@ private:
     void drawButtonPicture(QImage& bitmap, const TsuiTitleBarButton* button, const QImage& state,
         const QPoint& at) const;
     const QImage& statePicture(const TsuiTitleBarButton* button, bool hot) const;
+    void drawButtonsTo(QImage& bitmap, const ButtonLayout& layout) const;
+
+    // What a picture of the bar was drawn from. A paint whose inputs compare equal reuses the
+    // picture; any change of size, style, section or button picture, state or caption gives a
+    // different key, so nothing has to remember to invalidate the cache.
+    struct SectionsKey {
+        QSize size;
+        QPoint offset;
+        QRgb window = 0;
+        QList<qint64> pictures;
+        bool operator==(const SectionsKey&) const = default;
+    };
+    struct BarKey {
+        QList<qint64> buttons;
+        QString caption;
+        QFont font;
+        QRgb pen = 0;
+        bool operator==(const BarKey&) const = default;
+    };
+    SectionsKey sectionsKey() const;
+    BarKey barKey(const ButtonLayout& layout) const;
 
     SuiThemedControl m_theme;
     TsuiTitleBarSections* m_sections;
@@ -176,4 +198,9 @@ private:
     bool m_moving = false;
     QPoint m_moveStartGlobal;
     QPoint m_moveStartPos;
+    // The stretched sections alone, and the whole bar drawn over them.
+    QImage m_sectionsImage;
+    std::optional<SectionsKey> m_sectionsKey;
+    QImage m_barImage;
+    std::optional<BarKey> m_barKey;
 };

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 using namespace TitleBarMetrics;
 
@@ -98,28 +99,83 @@ QString TsuiTitleBar::ShortenedCaption(
     return caption.left(low) + ellipsis;
 }
 
+TsuiTitleBar::SectionsKey TsuiTitleBar::sectionsKey() const
+{
+    SectionsKey key;
+    key.size = size();
+    key.offset
+        = InForm() ? QPoint(InMDIForm() ? -kMDIFrameBand : -kFrameBand, -kFrameBand) : QPoint();
+    key.window = palette().color(QPalette::Window).rgba();
+    for (int i = 0; i < std::min(3, m_sections->Count()); ++i)
+        key.pictures.append(m_sections->Section(i)->Picture().cacheKey());
+    return key;
+}
+
+TsuiTitleBar::BarKey TsuiTitleBar::barKey(const ButtonLayout& layout) const
+{
+    BarKey key;
+    const auto addButton
+        = [&key](const ButtonPlace& place, const TsuiTitleBarButton* button, const QImage& state) {
+              key.buttons << place.index << place.rect.x() << place.rect.y()
+                          << button->PicNormal().cacheKey() << state.cacheKey()
+                          << qint64(button->Transparent());
+          };
+    for (const ButtonPlace& place : layout.right) {
+        const TsuiTitleBarButton* button = m_buttons->Button(place.index);
+        addButton(place, button, statePicture(button, place.index == m_hotButton));
+    }
+    if (layout.controlBox.index >= 0) {
+        const TsuiTitleBarButton* box = m_buttons->Button(layout.controlBox.index);
+        if (m_drawAppIcon) {
+            const QWidget* form = Form();
+            const QIcon icon = form ? form->windowIcon() : QApplication::windowIcon();
+            key.buttons << -1 << layout.controlBox.rect.x() << layout.controlBox.rect.y()
+                        << icon.cacheKey();
+        } else {
+            addButton(
+                layout.controlBox, box, statePicture(box, layout.controlBox.index == m_hotButton));
+        }
+    }
+    key.buttons << layout.captionX << layout.captionRoom << ButtonTop() << m_buttonStripHeight;
+    key.caption = m_caption;
+    key.font = font();
+    key.pen = (m_formActive ? Font()->Color() : TColor(clInactiveCaption).toQColor()).rgba();
+    return key;
+}
+
 QImage TsuiTitleBar::Render()
 {
     if (width() <= 0 || height() <= 0)
         return QImage();
-    QImage bitmap(size(), QImage::Format_RGB32);
-    // Rows and columns no picture covers show the window colour rather than stale memory.
-    bitmap.fill(palette().color(QPalette::Window));
-    DrawSectionsTo(bitmap);
-    DrawButtons(bitmap);
-    return bitmap;
+    // Hovering, a resize or a changed caption redraws buttons and caption over the kept
+    // sections; the sections are stretched again only when their own inputs change.
+    SectionsKey sections = sectionsKey();
+    if (m_sectionsKey != sections) {
+        m_sectionsImage = QImage(size(), QImage::Format_RGB32);
+        // Rows and columns no picture covers show the window colour rather than stale memory.
+        m_sectionsImage.fill(palette().color(QPalette::Window));
+        DrawSectionsTo(m_sectionsImage);
+        m_sectionsKey = std::move(sections);
+        m_barKey.reset();
+    }
+    m_hotButton = m_cursor ? ButtonAt(*m_cursor) : -1;
+    const ButtonLayout layout = LayoutButtons();
+    BarKey bar = barKey(layout);
+    if (m_barKey != bar) {
+        m_barImage = m_sectionsImage.copy();
+        drawButtonsTo(m_barImage, layout);
+        m_barKey = std::move(bar);
+    }
+    return m_barImage;
 }
 
 void TsuiTitleBar::DrawSectionsTo(QImage& bitmap) const
 {
     if (bitmap.isNull())
         return;
-    int dx = 0;
-    int dy = 0;
-    if (InForm()) {
-        dx = InMDIForm() ? -kMDIFrameBand : -kFrameBand;
-        dy = -kFrameBand;
-    }
+    const QPoint offset = sectionsKey().offset;
+    const int dx = offset.x();
+    const int dy = offset.y();
     QPainter painter(&bitmap);
     // Sections are used by position: left, right, centre.
     const int count = m_sections->Count();
@@ -176,10 +232,14 @@ void TsuiTitleBar::drawButtonPicture(
 
 void TsuiTitleBar::DrawButtons(QImage& bitmap)
 {
+    m_hotButton = m_cursor ? ButtonAt(*m_cursor) : -1;
+    drawButtonsTo(bitmap, LayoutButtons());
+}
+
+void TsuiTitleBar::drawButtonsTo(QImage& bitmap, const ButtonLayout& layout) const
+{
     if (bitmap.isNull())
         return;
-    const ButtonLayout layout = LayoutButtons();
-    m_hotButton = m_cursor ? ButtonAt(*m_cursor) : -1;
 
     for (const ButtonPlace& place : layout.right) {
         const TsuiTitleBarButton* button = m_buttons->Button(place.index);

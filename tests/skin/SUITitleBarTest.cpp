@@ -16,6 +16,7 @@
 #include <QRegion>
 #include <QSet>
 #include <QSignalSpy>
+#include <functional>
 
 using namespace SuiThemes;
 using Btn = TsuiTitleBarBtnType;
@@ -257,6 +258,50 @@ TEST_F(TitleBarTest, HoveringAcrossAButtonRepaintsOnlyThatButton)
     QCoreApplication::processEvents();
     EXPECT_EQ(bar->painted, QRegion(min));
     EXPECT_EQ(bar->paints, 2);
+}
+
+TEST_F(TitleBarTest, AKeptPictureFollowsEveryChangeOfTheBar)
+{
+    // What a bar that never drew before shows with the same settings.
+    const auto fresh = [](const std::function<void(TsuiTitleBar*)>& setup) {
+        QWidget window;
+        window.resize(776, 200);
+        auto* bar = new TsuiTitleBar(&window);
+        bar->SetUIStyle(TsuiUIStyle::DeepBlue);
+        bar->setWidth(776);
+        setup(bar);
+        return bar->Render();
+    };
+    TsuiTitleBar* bar = makeBar(TsuiUIStyle::DeepBlue);
+    const QImage first = bar->Render();
+    // Nothing changed: the same picture is handed out again, not drawn anew.
+    EXPECT_EQ(bar->Render().cacheKey(), first.cacheKey());
+
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QList<std::function<void(TsuiTitleBar*)>> changes {
+        [](TsuiTitleBar* b) { b->SetCaption(QStringLiteral("Orlenda Reference")); },
+        [](TsuiTitleBar* b) { b->SetActive(false); },
+        [](TsuiTitleBar* b) {
+            b->setAlign(ControlTypes::TAlign::alNone);
+            b->setWidth(500);
+        },
+        [](TsuiTitleBar* b) { b->SetUIStyle(TsuiUIStyle::Protein); },
+        [red](TsuiTitleBar* b) { b->Sections()->Section(2)->SetPicture(red); },
+        [](TsuiTitleBar* b) { b->Buttons()->Button(2)->SetVisible(false); },
+        [](TsuiTitleBar* b) { b->SetRightBtnXOffset(-30); },
+    };
+    // Each change in turn, on top of the ones before, over a picture already kept.
+    for (int i = 0; i < changes.size(); ++i) {
+        const QImage before = bar->Render();
+        changes[i](bar);
+        const QImage after = bar->Render();
+        EXPECT_NE(after, before) << i;
+        EXPECT_EQ(after, fresh([&](TsuiTitleBar* b) {
+            for (int j = 0; j <= i; ++j)
+                changes[j](b);
+        })) << i;
+    }
 }
 
 TEST_F(TitleBarTest, CaptionIsShortenedWithDotsToTheRoomBeforeTheButtons)
