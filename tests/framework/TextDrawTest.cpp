@@ -112,3 +112,28 @@ TEST(TextDrawTest, FocusRectInvertsEveryOtherOutlinePixelAndUndoesItself)
     }
     EXPECT_EQ(image, original);
 }
+
+// The in-memory path and the painter's path must leave the same pixels: on a plain image, and on
+// one drawn through a clip (which takes the painter's path), with the outline partly off the image.
+TEST(TextDrawTest, FocusRectIsTheSameWithAndWithoutAClipAndStaysInsideTheImage)
+{
+    for (QImage::Format format : { QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied }) {
+        QImage direct(9, 7, format);
+        direct.fill(qRgb(10, 200, 60));
+        QImage clipped = direct;
+        {
+            QPainter painter(&direct);
+            painter.translate(2, 1);
+            DrawFocusRect(painter, QRect(-4, -3, 20, 6));
+        }
+        {
+            QPainter painter(&clipped);
+            painter.setClipRect(clipped.rect());
+            painter.translate(2, 1);
+            DrawFocusRect(painter, QRect(-4, -3, 20, 6));
+        }
+        EXPECT_EQ(direct, clipped) << format;
+        EXPECT_EQ(direct.pixel(0, 2), qRgb(255 - 10, 255 - 200, 255 - 60)) << format;
+        EXPECT_EQ(direct.pixel(1, 2), qRgb(10, 200, 60)) << format;
+    }
+}
