@@ -24,7 +24,8 @@ class TTreeView : public TControlBase<QTreeWidget> {
 public:
     explicit TTreeView(QWidget* parent = nullptr);
 
-    // Raised when the selected node changes; the node is the new one (null when none).
+    // Raised once when the selection changes, after it changed; the node is the newly selected one
+    // (null when none).
     Event<QTreeWidgetItem*> OnChange;
 
     ControlTypes::TBevelKind BevelKind() const { return m_bevelKind; }
