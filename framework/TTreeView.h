@@ -40,6 +40,7 @@ public:
     void setHideSelection(bool hide) { m_hideSelection = hide; }
     TImageList* Images() const { return m_images; }
     void setImages(TImageList* images);
+    // Indent is QTreeView::indentation(), ShowRoot QTreeView::rootIsDecorated().
     int Indent() const { return indentation(); }
     void setIndent(int indent) { setIndentation(indent); }
     bool ReadOnly() const { return m_readOnly; }
