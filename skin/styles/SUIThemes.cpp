@@ -28,20 +28,21 @@ struct Lookup {
     const TsuiBuiltinValue* value; // null for the Int -1 answer
 };
 
-// FromThemeFile and indexes outside the tables answer like an Int item holding -1, so every
+// FromThemeFile and indexes outside the table answer like an Int item holding -1, so every
 // typed reader falls back without a special case.
 Lookup lookup(TsuiUIStyle style, int index)
 {
-    const int column = int(style) - 1;
-    if (column < 0 || column >= SUI_BUILTIN_STYLE_COUNT || index < 1
-        || index > SUI_THEME_ITEM_COUNT)
+    const TsuiBuiltinValue* value = BuiltinValue(style, index);
+    if (!value)
         return { TsuiType::Int, nullptr };
-    return { kThemeItems[index - 1].kind, &kBuiltinValues[index - 1][column] };
+    return { kThemeItems[size_t(index - 1)].kind, value };
 }
+
+} // namespace
 
 // The frame component is recognised by its class name, so this layer does not depend on the
 // windows layer; the namespace a class sits in is ignored.
-bool isTsuiForm(const QObject* object)
+bool IsTsuiForm(const QObject* object)
 {
     for (const QMetaObject* meta = object->metaObject(); meta; meta = meta->superClass()) {
         const std::string_view name(meta->className());
@@ -51,8 +52,6 @@ bool isTsuiForm(const QObject* object)
     }
     return false;
 }
-
-} // namespace
 
 QImage GetSkinResource(const QString& name)
 {
@@ -117,7 +116,7 @@ TsuiUIStyle GetSUIFormStyle(QObject* owner)
     if (!form || !IsSUIForm(form))
         return TsuiUIStyle::DeepBlue;
     for (QObject* child : form->children()) {
-        if (!child->isWidgetType() || !isTsuiForm(child))
+        if (!child->isWidgetType() || !IsTsuiForm(child))
             continue;
         const QVariant value = child->property("UIStyle");
         if (value.metaType() == QMetaType::fromType<TsuiUIStyle>())
