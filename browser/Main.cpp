@@ -28,10 +28,6 @@ TfmMain::TfmMain(QWidget* owner)
         m_catalogue = nullptr;
         throw;
     }
-    // A mouse press makes a node current before it selects it, so the change event alone
-    // would see the previous selection; the selection change that follows completes it.
-    if (tvValue)
-        connect(tvValue, &QTreeWidget::itemSelectionChanged, this, &TfmMain::showSelection);
     // The banner is decoded by libjpeg itself; a damaged picture leaves the strip empty.
     if (imgTitle)
         imgTitle->setPicture(bannerPicture());
@@ -141,21 +137,10 @@ void TfmMain::rbCategoryClick(QObject*)
 void TfmMain::tvValueChange(QObject*, QTreeWidgetItem*)
 {
     // The current selection decides, not the event's node.
-    showSelection();
-}
-
-void TfmMain::showSelection()
-{
     const QList<QTreeWidgetItem*> selected = tvValue->selectedItems();
-    if (selected.isEmpty()) {
-        m_shownNode = nullptr;
+    if (selected.isEmpty())
         return;
-    }
     QTreeWidgetItem* node = selected.first();
-    // Both the change event and the selection change report one choice: write its page once.
-    if (node == m_shownNode)
-        return;
-    m_shownNode = node;
     if (node->parent())
         WriteItemPage(node);
     else

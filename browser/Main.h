@@ -98,9 +98,5 @@ public:
     Q_INVOKABLE void miHelpAboutClick(QObject* Sender);
 
 private:
-    void showSelection();
-
     OrlendaData* m_catalogue = nullptr;
-    // The node whose page the last dispatch wrote; compared only, never dereferenced.
-    const QTreeWidgetItem* m_shownNode = nullptr;
 };

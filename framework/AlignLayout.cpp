@@ -1,22 +1,20 @@
 #include "framework/AlignLayout.h"
 
-#include <QCoreApplication>
+#include "framework/Component.h"
+
 #include <QHash>
 #include <QMetaProperty>
 #include <QPointer>
-#include <QResizeEvent>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
 
 using ControlTypes::TAlign;
 
-namespace AlignLayout {
-
 namespace {
 
 // Sort key inside one docking kind: distance of the docked edge from the container's edge.
-int dockKey(const Item& item)
+int dockKey(const AlignLayout::Item& item)
 {
     switch (item.align) {
     case TAlign::alTop:
@@ -32,41 +30,16 @@ int dockKey(const Item& item)
     }
 }
 
-constexpr const char* watcherName = "orlenda_align_watcher";
-
-class Watcher : public QObject {
-public:
-    explicit Watcher(QWidget* container)
-        : QObject(container)
-    {
-        setObjectName(QLatin1String(watcherName));
-        container->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize || event->type() == QEvent::ContentsRectChange)
-            realign(static_cast<QWidget*>(watched));
-        return false;
-    }
-};
-
-struct PassState {
-    bool aligning = false;
-    bool pending = false;
-};
-
-int suspendDepth = 0;
-
-QHash<const QWidget*, PassState>& passes()
+// Settings being read place controls as stored; the container docks once they are all in.
+bool loading(const QWidget* container)
 {
-    static QHash<const QWidget*, PassState> states;
-    return states;
+    const Component* c = Component::of(container);
+    return c && c->IsLoading();
 }
 
 } // namespace
 
-void alignItems(QRect client, std::span<Item> items)
+void AlignLayout::alignItems(QRect client, std::span<Item> items)
 {
     // Working with edges, not QRect's inclusive right/bottom, keeps the arithmetic exact.
     int left = client.x();
@@ -116,7 +89,72 @@ void alignItems(QRect client, std::span<Item> items)
     }
 }
 
-TAlign alignOf(const QWidget* widget)
+AlignLayout::AlignLayout(QWidget* container)
+    : QLayout(container)
+{
+    setContentsMargins(0, 0, 0, 0);
+    // Docking never sets the container's minimum or maximum size.
+    setSizeConstraint(QLayout::SetNoConstraint);
+}
+
+AlignLayout::~AlignLayout()
+{
+    qDeleteAll(m_items);
+}
+
+AlignLayout* AlignLayout::of(const QWidget* container)
+{
+    return container ? qobject_cast<AlignLayout*>(container->layout()) : nullptr;
+}
+
+AlignLayout* AlignLayout::ensure(QWidget* container)
+{
+    if (!container)
+        return nullptr;
+    if (!container->layout())
+        return new AlignLayout(container);
+    return of(container);
+}
+
+void AlignLayout::addItem(QLayoutItem* item)
+{
+    QWidget* widget = item ? item->widget() : nullptr;
+    QWidget* container = parentWidget();
+    if (!widget || !container || indexOf(widget) >= 0) {
+        delete item;
+        return;
+    }
+    addChildWidget(widget);
+    // Child order decides ties between controls docked alike, whatever order they joined in.
+    const QObjectList& children = container->children();
+    const qsizetype childIndex = children.indexOf(widget);
+    qsizetype at = 0;
+    while (at < m_items.size() && children.indexOf(m_items[at]->widget()) < childIndex)
+        ++at;
+    m_items.insert(at, item);
+    dock();
+}
+
+void AlignLayout::dock()
+{
+    if (QWidget* container = parentWidget())
+        setGeometry(container->contentsRect());
+}
+
+void AlignLayout::dock(QWidget* container)
+{
+    if (AlignLayout* layout = of(container))
+        layout->dock();
+}
+
+void AlignLayout::place(QWidget* child, const QRect& bounds)
+{
+    const int index = indexOf(child);
+    if (index >= 0)
+        m_items[index]->setGeometry(bounds);
+}
+
+TAlign AlignLayout::alignOf(const QWidget* widget)
 {
     // Docking asks every child on every pass: look the property up by name once per class.
     static QHash<const QMetaObject*, int> alignIndexes;
@@ -133,81 +171,84 @@ TAlign alignOf(const QWidget* widget)
     return mo->property(*found).read(widget).value<TAlign>();
 }
 
-Suspend::Suspend()
+bool AlignLayout::docks(TAlign align)
 {
-    ++suspendDepth;
+    return align != TAlign::alNone && align != TAlign::alCustom;
 }
 
-Suspend::~Suspend()
+QLayoutItem* AlignLayout::itemAt(int index) const
 {
-    --suspendDepth;
+    return m_items.value(index);
 }
 
-bool suspended()
+QLayoutItem* AlignLayout::takeAt(int index)
 {
-    return suspendDepth > 0;
+    if (index < 0 || index >= m_items.size())
+        return nullptr;
+    return m_items.takeAt(index);
 }
 
-void realign(QWidget* container)
+int AlignLayout::count() const
 {
-    if (!container || suspendDepth > 0)
+    return int(m_items.size());
+}
+
+QSize AlignLayout::sizeHint() const
+{
+    const QWidget* container = parentWidget();
+    return container ? container->contentsRect().size() : QSize();
+}
+
+void AlignLayout::setGeometry(const QRect& rect)
+{
+    QLayout::setGeometry(rect);
+    const QWidget* container = parentWidget();
+    if (!container || loading(container))
         return;
-    PassState& state = passes()[container];
-    if (state.aligning) {
-        state.pending = true;
+    // A resize handler run by one placement may move docked controls again: its request is
+    // carried out after the current pass, a few passes settle it.
+    if (m_placing) {
+        m_again = true;
+        m_againRect = rect;
         return;
     }
-    state.aligning = true;
-    // A handler reacting to a resize may move docked controls again; a few passes settle it.
-    const QPointer<QWidget> alive(container);
-    for (int pass = 0; pass < 8 && alive; ++pass) {
-        passes()[container].pending = false;
-        // Guarded: a resize handler run by one placement may delete a sibling.
-        std::vector<QPointer<QWidget>> widgets;
-        std::vector<Item> items;
-        for (QObject* child : container->children()) {
-            auto* w = qobject_cast<QWidget*>(child);
-            if (!w || w->isWindow())
-                continue;
-            const TAlign align = alignOf(w);
-            if (align == TAlign::alNone || align == TAlign::alCustom)
-                continue;
-            const bool visible
-                = !(w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->isHidden());
-            widgets.push_back(w);
-            items.push_back(Item { align, w->geometry(), visible });
-        }
-        alignItems(container->contentsRect(), items);
-        for (size_t i = 0; i < widgets.size(); ++i) {
-            if (items[i].visible && widgets[i])
-                setBounds(widgets[i], items[i].bounds);
-        }
-        if (!passes()[container].pending)
+    m_placing = true;
+    const QPointer<AlignLayout> alive(this);
+    QRect client = rect;
+    for (int pass = 0; pass < 8; ++pass) {
+        m_again = false;
+        placeItems(client);
+        if (!alive)
+            return;
+        if (!m_again)
             break;
+        client = m_againRect;
     }
-    passes().remove(container);
+    m_placing = false;
 }
 
-void setBounds(QWidget* widget, const QRect& bounds)
+void AlignLayout::placeItems(const QRect& client)
 {
-    const QSize oldSize = widget->size();
-    const QRect clipped(bounds.topLeft(), bounds.size().expandedTo(QSize(0, 0)));
-    if (widget->geometry() == clipped)
-        return;
-    widget->setGeometry(clipped);
-    if (widget->testAttribute(Qt::WA_PendingResizeEvent) && widget->size() != oldSize) {
-        widget->setAttribute(Qt::WA_PendingResizeEvent, false);
-        QResizeEvent event(widget->size(), oldSize);
-        QCoreApplication::sendEvent(widget, &event);
+    // Guarded: a resize handler run by one placement may delete a sibling, and with it its item.
+    std::vector<QPointer<QWidget>> widgets;
+    std::vector<Item> items;
+    widgets.reserve(m_items.size());
+    items.reserve(m_items.size());
+    for (QLayoutItem* layoutItem : std::as_const(m_items)) {
+        QWidget* w = layoutItem->widget();
+        const TAlign align = alignOf(w);
+        if (!docks(align))
+            continue;
+        // A control is docked unless it was hidden on purpose; its container may still be off
+        // screen.
+        const bool visible = !(w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->isHidden());
+        widgets.emplace_back(w);
+        items.push_back(Item { align, w->geometry(), visible });
+    }
+    alignItems(client, items);
+    const QPointer<AlignLayout> alive(this);
+    for (size_t i = 0; i < widgets.size() && alive; ++i) {
+        if (items[i].visible && widgets[i])
+            place(widgets[i], items[i].bounds);
     }
 }
-
-void watch(QWidget* container)
-{
-    if (!container
-        || container->findChild<QObject*>(QLatin1String(watcherName), Qt::FindDirectChildrenOnly))
-        return;
-    new Watcher(container);
-}
-
-} // namespace AlignLayout

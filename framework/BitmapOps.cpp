@@ -164,6 +164,25 @@ QImage readable(const QImage& image)
     }
 }
 
+QImage stripFrame(const QImage& strip, const QSize& frameSize, int index)
+{
+    if (strip.isNull() || frameSize.isEmpty())
+        return {};
+    return strip.copy(index * frameSize.width(), 0, frameSize.width(), frameSize.height());
+}
+
+QList<QImage> stripFrames(const QImage& strip, const QSize& frameSize)
+{
+    QList<QImage> frames;
+    if (strip.isNull() || frameSize.isEmpty())
+        return frames;
+    const int count = strip.width() / frameSize.width();
+    frames.reserve(count);
+    for (int i = 0; i < count; ++i)
+        frames.append(stripFrame(strip, frameSize, i));
+    return frames;
+}
+
 void stretchBlt(QImage& destination, const QRect& target, const QImage& source,
     const QRect& sourceRect, std::optional<QRgb> key)
 {

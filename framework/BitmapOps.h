@@ -5,6 +5,7 @@
 #include "framework/TColor.h"
 
 #include <QImage>
+#include <QList>
 #include <QRect>
 #include <QtGui/qrgb.h>
 #include <cstdint>
@@ -41,6 +42,15 @@ constexpr bool isKey(QRgb pixel, QRgb key)
 // The image in a format the pixel loops read directly (RGB32, or ARGB32 when it has alpha). A
 // shallow copy when it already is one, so skin bitmaps kept in RGB32 never get converted per call.
 QImage readable(const QImage& image);
+
+// The one cutter of picture strips (image lists, skin frame strips): frame `index` (0-based) of a
+// strip of `frameSize` frames side by side, the leftmost first. Pixels are copied as they are;
+// what lies outside the strip is zero (black, or transparent in a strip with alpha), so a bad
+// index gives a black frame.
+QImage stripFrame(const QImage& strip, const QSize& frameSize, int index);
+// Every whole frame of the strip: strip width div frame width of them. Columns left over on the
+// right belong to no frame, so a strip narrower than one frame gives none.
+QList<QImage> stripFrames(const QImage& strip, const QSize& frameSize);
 
 // Copies the source rectangle onto the target rectangle of `destination` by the stretch rule,
 // clipped to the destination. Samples of `key` (when given) and samples that fall outside the

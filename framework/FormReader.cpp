@@ -79,17 +79,16 @@ void Reader::run(QIODevice* device)
     Component* root = Component::of(m_form);
     if (root)
         root->SetLoading(true);
-    {
-        AlignLayout::Suspend docking;
-        try {
-            readForm();
-            finish();
-        } catch (...) {
-            rollBack();
-            if (root)
-                root->SetLoading(false);
-            throw;
-        }
+    // Nothing docks while loading: positions and sizes are set as stored, and docking runs
+    // once all settings are in.
+    try {
+        readForm();
+        finish();
+    } catch (...) {
+        rollBack();
+        if (root)
+            root->SetLoading(false);
+        throw;
     }
     if (root)
         root->SetLoading(false);
@@ -98,12 +97,10 @@ void Reader::run(QIODevice* device)
             c->SetLoading(false);
     }
     // Dock from the outside in; a container whose size changes re-docks its own children.
-    AlignLayout::realign(m_form);
+    AlignLayout::dock(m_form);
     for (const QPointer<QObject>& object : std::as_const(m_created)) {
         if (Component* c = Component::of(object))
             c->Loaded();
-        if (auto* w = qobject_cast<QWidget*>(object.data()))
-            AlignLayout::realign(w);
     }
     if (root)
         root->Loaded();

@@ -24,16 +24,13 @@ int ImageList::append(const QImage& strip, bool masked, QRgb key)
 {
     if (strip.isNull() || m_size.isEmpty())
         return -1;
-    const QImage source = BitmapOps::readable(strip);
-    const int images = std::max(1, source.width() / m_size.width());
+    const QList<QImage> frames = BitmapOps::stripFrames(BitmapOps::readable(strip), m_size);
+    if (frames.isEmpty())
+        return -1;
     const int first = count();
-    for (int i = 0; i < images; ++i) {
+    for (const QImage& frame : frames) {
         Entry entry;
-        entry.plain = QImage(m_size, source.format());
-        entry.plain.fill(QColor(Qt::black));
-        const QRect piece(i * m_size.width(), 0, m_size.width(), m_size.height());
-        // A 1:1 copy; columns or rows the strip lacks stay black.
-        BitmapOps::stretchBlt(entry.plain, QRect(QPoint(0, 0), m_size), source, piece);
+        entry.plain = frame;
         entry.masked = masked;
         entry.key = key;
         entry.drawn = masked ? BitmapOps::keyedOut(entry.plain, key)

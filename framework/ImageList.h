@@ -19,9 +19,9 @@ public:
     int height() const { return m_size.height(); }
     int count() const { return int(m_images.size()); }
 
-    // Adds one image per full `width()` columns of the strip (at least one when it is narrower),
-    // cut or padded with black to `height()`. Returns the index of the first, or -1 when nothing
-    // was added. Masked images leave out their key-colour pixels when drawn.
+    // Adds the strip's whole frames of the list's size (BitmapOps::stripFrames: columns left
+    // over belong to no image, rows the strip lacks are black). Returns the index of the first,
+    // or -1 when nothing was added. Masked images leave out their key-colour pixels when drawn.
     int add(const QImage& strip);
     int addMasked(const QImage& strip, QRgb key);
 

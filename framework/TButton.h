@@ -17,10 +17,10 @@ public:
 
     bool Cancel() const { return m_cancel; }
     void setCancel(bool cancel) { m_cancel = cancel; }
+    // Caption is QAbstractButton::text(), Default QPushButton::isDefault().
     QString Caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
     bool Default() const { return isDefault(); }
-    void setDefault(bool value) { QPushButton::setDefault(value); }
     int ModalResult() const { return m_modalResult; }
     void setModalResult(int result) { m_modalResult = result; }
 

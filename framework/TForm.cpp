@@ -17,7 +17,7 @@ TForm::TForm(QWidget* owner)
 {
     setWindowFlag(Qt::Window);
     setBorderIcons(m_borderIcons);
-    AlignLayout::watch(this);
+    new AlignLayout(this);
 }
 
 TForm::~TForm()
@@ -221,8 +221,8 @@ void TForm::showEvent(QShowEvent* event)
     TControlBase<QWidget>::showEvent(event);
 }
 
-void TForm::resizeEvent(QResizeEvent* event)
+void TForm::resized()
 {
     placeMenuBar();
-    TControlBase<QWidget>::resizeEvent(event);
+    TControlBase<QWidget>::resized();
 }

@@ -33,6 +33,7 @@ public:
     Event<> OnDestroy;
     Event<> OnClose;
 
+    // Caption is QWidget::windowTitle(); Close() is close(), Release() deleteLater().
     QString Caption() const { return this->windowTitle(); }
     void setCaption(const QString& caption) { this->setWindowTitle(caption); }
     // The client area is what lies below the form's menu bar.
@@ -82,7 +83,7 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void resized() override;
 
 private:
     void rebuildMenuBar();

@@ -1,5 +1,7 @@
 #include "framework/TImageList.h"
 
+#include "framework/BitmapOps.h"
+
 #include <QPixmap>
 
 TImageList::TImageList(QObject* owner)
@@ -68,8 +70,7 @@ void TImageList::Add(const QImage& strip)
             }
         }
     }
-    for (int x = 0; x + m_width <= source.width(); x += m_width)
-        m_images.append(source.copy(x, 0, m_width, m_height));
+    m_images.append(BitmapOps::stripFrames(source, QSize(m_width, m_height)));
     m_icons.clear();
     Q_EMIT changed();
 }

@@ -31,7 +31,8 @@ public:
     int Count() const { return int(m_images.size()); }
     QImage image(int index) const { return m_images.value(index); }
     QIcon icon(int index) const;
-    // Adds the Width-wide images of `strip`; a partial image at the right end is dropped.
+    // Adds the whole Width x Height frames of `strip` (BitmapOps::stripFrames); a partial image
+    // at the right end is dropped.
     void Add(const QImage& strip);
     void Clear();
 

@@ -29,7 +29,7 @@ QString TLabel::displayText(const QString& caption)
     return shown;
 }
 
-void TLabel::setAlignment(TAlignment alignment)
+void TLabel::setTextAlignment(TAlignment alignment)
 {
     m_alignment = alignment;
     Qt::Alignment a = Qt::AlignTop;

@@ -8,7 +8,7 @@
 class TLabel : public TControlBase<QLabel> {
     Q_OBJECT
     ORLENDA_CONTROL_PROPERTIES
-    Q_PROPERTY(ControlTypes::TAlignment Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(ControlTypes::TAlignment Alignment READ textAlignment WRITE setTextAlignment)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE setAutoSize)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
@@ -16,8 +16,10 @@ class TLabel : public TControlBase<QLabel> {
 public:
     explicit TLabel(QWidget* parent = nullptr);
 
-    ControlTypes::TAlignment Alignment() const { return m_alignment; }
-    void setAlignment(ControlTypes::TAlignment alignment);
+    // The published Alignment, kept apart from QLabel::setAlignment(Qt::Alignment), which it
+    // sets (always top-aligned).
+    ControlTypes::TAlignment textAlignment() const { return m_alignment; }
+    void setTextAlignment(ControlTypes::TAlignment alignment);
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
     QString Caption() const { return m_caption; }

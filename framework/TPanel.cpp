@@ -35,7 +35,7 @@ TPanel::TPanel(QWidget* parent)
 {
     resize(185, 41);
     setAutoFillBackground(true);
-    AlignLayout::watch(this);
+    new AlignLayout(this);
     updateFrame();
 }
 

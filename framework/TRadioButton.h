@@ -14,6 +14,7 @@ class TRadioButton : public TControlBase<QRadioButton> {
 public:
     explicit TRadioButton(QWidget* parent = nullptr);
 
+    // Caption is QAbstractButton::text(), Checked QAbstractButton::isChecked().
     QString Caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
     bool Checked() const { return isChecked(); }

@@ -88,8 +88,10 @@ void TSplitter::moveBy(int delta)
         g.moveLeft(control->x() + control->width() - wanted);
     if (side == TAlign::alBottom)
         g.moveTop(control->y() + control->height() - wanted);
-    AlignLayout::setBounds(control, g);
-    AlignLayout::realign(parentWidget());
+    if (AlignLayout* layout = AlignLayout::of(parentWidget())) {
+        layout->place(control, g);
+        layout->dock();
+    }
     OnMoved(this);
 }
 

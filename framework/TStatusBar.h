@@ -23,6 +23,7 @@ public:
     void setSimplePanel(bool simple);
     QString SimpleText() const { return m_simpleText; }
     void setSimpleText(const QString& text);
+    // QStatusBar::isSizeGripEnabled().
     bool SizeGrip() const { return isSizeGripEnabled(); }
     void setSizeGrip(bool grip) { setSizeGripEnabled(grip); }
 

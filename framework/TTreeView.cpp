@@ -19,11 +19,12 @@ TTreeView::TTreeView(QWidget* parent)
     setUniformRowHeights(true);
     // The same flat bars as the page view beside it.
     FlatScrollBarStyle::applyTo(this);
-    connect(this, &QTreeWidget::currentItemChanged, this,
-        [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
-            if (!m_clearing)
-                OnChange(this, current);
-        });
+    // The selection, not the current node, is what changed: a mouse press makes a node current
+    // before it selects it, and a handler reading the selection must see the new one.
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (!m_clearing)
+            OnChange(this, selectedItems().value(0));
+    });
 }
 
 void TTreeView::setBorderStyle(TBorderStyle style)

@@ -24,7 +24,8 @@ class TTreeView : public TControlBase<QTreeWidget> {
 public:
     explicit TTreeView(QWidget* parent = nullptr);
 
-    // Raised when the selected node changes; the node is the new one (null when none).
+    // Raised once when the selection changes, after it changed; the node is the newly selected one
+    // (null when none).
     Event<QTreeWidgetItem*> OnChange;
 
     ControlTypes::TBevelKind BevelKind() const { return m_bevelKind; }
@@ -39,6 +40,7 @@ public:
     void setHideSelection(bool hide) { m_hideSelection = hide; }
     TImageList* Images() const { return m_images; }
     void setImages(TImageList* images);
+    // Indent is QTreeView::indentation(), ShowRoot QTreeView::rootIsDecorated().
     int Indent() const { return indentation(); }
     void setIndent(int indent) { setIndentation(indent); }
     bool ReadOnly() const { return m_readOnly; }

@@ -13,7 +13,6 @@
 #include <QMetaObject>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QTransform>
@@ -141,9 +140,8 @@ void SpitBitmap(const QImage& source, QImage& destination, int count, int index)
         destination = QImage();
         return;
     }
-    const int frameWidth = source.width() / count;
-    // Outside the strip QImage::copy yields zero pixels, so a bad index gives a black frame.
-    destination = source.copy(frameWidth * (index - 1), 0, frameWidth, source.height());
+    destination
+        = BitmapOps::stripFrame(source, QSize(source.width() / count, source.height()), index - 1);
 }
 
 void SpitDraw(const QImage& bitmap, QPainter& canvas, const QRect& r, bool transparent)
@@ -243,17 +241,6 @@ void TileDraw(QPainter& canvas, const QImage& picture, const QRect& r)
     for (int x = 0; x < r.width() + pw; x += pw)
         for (int y = 0; y < r.height() + ph; y += ph)
             canvas.drawImage(x, y, picture);
-}
-
-void TileDraw(QPainter& canvas, const QPixmap& picture, const QRect& r)
-{
-    const int pw = picture.width();
-    const int ph = picture.height();
-    if (pw <= 0 || ph <= 0)
-        return;
-    for (int x = 0; x < r.width() + pw; x += pw)
-        for (int y = 0; y < r.height() + ph; y += ph)
-            canvas.drawPixmap(x, y, picture);
 }
 
 void RoundPicture(QImage& bitmap)

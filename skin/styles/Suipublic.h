@@ -12,7 +12,6 @@
 #include <QtGui/qrgb.h>
 
 class QPainter;
-class QPixmap;
 class QObject;
 class QWidget;
 class TsuiFileTheme;
@@ -38,7 +37,6 @@ void SpitDrawHorizontal(const QImage& bitmap, QPainter& canvas, const QRect& r, 
 
 // Tiles the picture from the painter's origin, one column and one row beyond r's size.
 void TileDraw(QPainter& canvas, const QImage& picture, const QRect& r);
-void TileDraw(QPainter& canvas, const QPixmap& picture, const QRect& r);
 
 // Quarter turn counter-clockwise, in place.
 void RoundPicture(QImage& bitmap);

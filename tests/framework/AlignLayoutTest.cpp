@@ -7,6 +7,7 @@
 #include "framework/TStatusBar.h"
 #include "framework/TTreeView.h"
 
+#include <QHBoxLayout>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -68,6 +69,157 @@ TEST(AlignLayoutTest, AResizeHandlerMayDeleteADockedSiblingWhileDocking)
     container.setBounds(QRect(0, 0, 300, 200));
     EXPECT_TRUE(second.isNull());
     EXPECT_EQ(first->geometry(), QRect(0, 0, 300, 20));
+}
+
+// A bare container with four docked panels: a 20-pixel top strip, a 30-pixel left pane, a
+// 40-pixel right pane and a client area; every OnResize is logged with its sender's new size.
+class DockedPanels : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        container.setBevelOuter(ControlTypes::TBevelCut::bvNone);
+        top = dock("top", TAlign::alTop, QRect(0, 0, 10, 20));
+        left = dock("left", TAlign::alLeft, QRect(0, 0, 30, 10));
+        right = dock("right", TAlign::alRight, QRect(0, 0, 40, 10));
+        client = dock("client", TAlign::alClient, QRect());
+    }
+
+    TPanel* dock(const char* name, TAlign align, const QRect& bounds)
+    {
+        auto* panel = new TPanel(&container);
+        panel->setObjectName(QLatin1String(name));
+        panel->setBevelOuter(ControlTypes::TBevelCut::bvNone);
+        panel->setBounds(bounds);
+        panel->setAlign(align);
+        panel->OnResize = [this](QObject* sender) {
+            auto* w = static_cast<QWidget*>(sender);
+            log << QStringLiteral("%1 %2x%3").arg(w->objectName()).arg(w->width()).arg(w->height());
+        };
+        return panel;
+    }
+
+    TPanel container;
+    TPanel* top = nullptr;
+    TPanel* left = nullptr;
+    TPanel* right = nullptr;
+    TPanel* client = nullptr;
+    QStringList log;
+};
+
+TEST_F(DockedPanels, TheContainersLayoutHoldsItsDockedChildrenInChildOrder)
+{
+    auto* layout = qobject_cast<AlignLayout*>(container.layout());
+    ASSERT_NE(layout, nullptr);
+    ASSERT_EQ(layout->count(), 4);
+    EXPECT_EQ(layout->itemAt(0)->widget(), top);
+    EXPECT_EQ(layout->itemAt(3)->widget(), client);
+    // Docking asks the container for nothing: its size and limits stay its own.
+    container.setBounds(QRect(0, 0, 300, 200));
+    EXPECT_EQ(container.minimumSize(), QSize(0, 0));
+    EXPECT_EQ(layout->sizeHint(), QSize(300, 200));
+}
+
+TEST_F(DockedPanels, ResizingTheContainerRedocksOffScreenAndOnScreenReportingEachSizeOnce)
+{
+    container.setBounds(QRect(0, 0, 300, 200));
+    EXPECT_EQ(top->geometry(), QRect(0, 0, 300, 20));
+    EXPECT_EQ(left->geometry(), QRect(0, 20, 30, 180));
+    EXPECT_EQ(right->geometry(), QRect(260, 20, 40, 180));
+    EXPECT_EQ(client->geometry(), QRect(30, 20, 230, 180));
+    EXPECT_EQ(log, QStringList({ "top 300x20", "left 30x180", "right 40x180", "client 230x180" }));
+
+    container.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&container));
+    log.clear();
+    // On screen Qt's resize event drives the layout; nothing is reported twice.
+    container.resize(400, 100);
+    EXPECT_EQ(top->geometry(), QRect(0, 0, 400, 20));
+    EXPECT_EQ(right->geometry(), QRect(360, 20, 40, 80));
+    EXPECT_EQ(client->geometry(), QRect(30, 20, 330, 80));
+    EXPECT_EQ(log, QStringList({ "top 400x20", "left 30x80", "right 40x80", "client 330x80" }));
+    // Reserving a border narrows the client rectangle at once.
+    log.clear();
+    container.setBevelOuter(ControlTypes::TBevelCut::bvRaised);
+    EXPECT_EQ(top->geometry(), QRect(1, 1, 398, 20));
+    EXPECT_EQ(client->geometry(), QRect(31, 21, 328, 78));
+}
+
+TEST_F(DockedPanels, ChangingAlignRedocksAndAnUndockedControlKeepsItsBounds)
+{
+    container.setBounds(QRect(0, 0, 300, 200));
+    top->setAlign(TAlign::alBottom);
+    EXPECT_EQ(top->geometry(), QRect(0, 180, 300, 20));
+    EXPECT_EQ(client->geometry(), QRect(30, 0, 230, 180));
+
+    // Undocked and made narrow, then docked left: of the two left panes at x 0, the earlier
+    // child goes first.
+    top->setAlign(TAlign::alNone);
+    top->setBounds(QRect(0, 0, 50, 5));
+    top->setAlign(TAlign::alLeft);
+    EXPECT_EQ(top->geometry(), QRect(0, 0, 50, 200));
+    EXPECT_EQ(left->geometry(), QRect(50, 0, 30, 200));
+    EXPECT_EQ(client->geometry(), QRect(80, 0, 180, 200));
+
+    top->setAlign(TAlign::alNone);
+    EXPECT_EQ(container.layout()->count(), 3);
+    EXPECT_EQ(top->geometry(), QRect(0, 0, 50, 200)) << "keeps where docking left it";
+    EXPECT_EQ(left->geometry(), QRect(0, 0, 30, 200));
+    EXPECT_EQ(client->geometry(), QRect(30, 0, 230, 200));
+    top->setBounds(QRect(5, 6, 7, 8));
+    EXPECT_EQ(top->geometry(), QRect(5, 6, 7, 8));
+}
+
+TEST_F(DockedPanels, AHiddenControlGivesUpItsSpaceUntilShownAgain)
+{
+    container.setBounds(QRect(0, 0, 300, 200));
+    left->setVisible(false);
+    EXPECT_EQ(client->geometry(), QRect(0, 20, 260, 180));
+    left->setVisible(true);
+    EXPECT_EQ(left->geometry(), QRect(0, 20, 30, 180));
+    EXPECT_EQ(client->geometry(), QRect(30, 20, 230, 180));
+}
+
+TEST_F(DockedPanels, AControlMovedToAnotherContainerDocksThereAndLeavesTheOld)
+{
+    container.setBounds(QRect(0, 0, 300, 200));
+    TPanel other;
+    other.setBevelOuter(ControlTypes::TBevelCut::bvNone);
+    other.setBounds(QRect(0, 0, 90, 60));
+    right->setParent(&other);
+    EXPECT_EQ(container.layout()->count(), 3);
+    EXPECT_EQ(client->geometry(), QRect(30, 20, 270, 180));
+    ASSERT_EQ(other.layout()->count(), 1);
+    EXPECT_EQ(right->geometry(), QRect(50, 0, 40, 60));
+}
+
+TEST_F(DockedPanels, NestedContainersDockTheirOwnChildrenBeforeTheyReportTheirSize)
+{
+    auto* inner = new TPanel(client);
+    inner->setObjectName("inner");
+    inner->setBevelOuter(ControlTypes::TBevelCut::bvNone);
+    inner->setHeight(15);
+    inner->setAlign(TAlign::alBottom);
+    QRect innerWhenClientReported;
+    client->OnResize = [&](QObject*) { innerWhenClientReported = inner->geometry(); };
+    container.setBounds(QRect(0, 0, 300, 200));
+    EXPECT_EQ(innerWhenClientReported, QRect(0, 165, 230, 15));
+}
+
+TEST(AlignLayoutTest, ControlsDockedInAPlainWidgetInstallTheLayoutThere)
+{
+    QWidget plain;
+    plain.resize(100, 50);
+    auto* bar = new TPanel(&plain);
+    bar->setHeight(12);
+    bar->setAlign(TAlign::alBottom);
+    ASSERT_NE(AlignLayout::of(&plain), nullptr);
+    EXPECT_EQ(bar->geometry(), QRect(0, 38, 100, 12));
+    // A widget with a layout of another kind keeps it; the control then is not docked.
+    QWidget boxed;
+    auto* box = new QHBoxLayout(&boxed);
+    auto* other = new TPanel(&boxed);
+    other->setAlign(TAlign::alTop);
+    EXPECT_EQ(boxed.layout(), box);
 }
 
 // The main window's arrangement: banner on top, status strip at the bottom, the left pane, the

@@ -125,9 +125,9 @@ TEST_F(FormReaderTest, ReadsEnumerationsSetsColoursNestedPropertiesAndHandlers)
     EXPECT_EQ(form.Position(), TPosition::poScreenCenter);
     EXPECT_EQ(form.BorderIcons(), biSystemMenu | biMinimize);
     EXPECT_EQ(form.minimumWidth(), 270);
-    EXPECT_EQ(form.Font()->Name(), "Tahoma");
-    EXPECT_EQ(form.Font()->Height(), -11);
-    EXPECT_EQ(form.Font()->Style(), TFontStyles(fsBold));
+    EXPECT_EQ(form.fontObject()->Name(), "Tahoma");
+    EXPECT_EQ(form.fontObject()->Height(), -11);
+    EXPECT_EQ(form.fontObject()->Style(), TFontStyles(fsBold));
     EXPECT_EQ(form.Color(), QApplication::palette().color(QPalette::Button));
     EXPECT_FALSE(form.Scaled());
 
@@ -137,7 +137,7 @@ TEST_F(FormReaderTest, ReadsEnumerationsSetsColoursNestedPropertiesAndHandlers)
     EXPECT_EQ(form.pnlMain->BevelOuter(), TBevelCut::bvLowered);
     EXPECT_EQ(form.pnlMain->Color(), QColor(0xE8, 0xE8, 0xE8));
     EXPECT_EQ(form.pnlMain->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(form.pnlMain->Font()->Height(), -11) << "controls take the form's font";
+    EXPECT_EQ(form.pnlMain->fontObject()->Height(), -11) << "controls take the form's font";
 
     // OnCreate ran once, at the end, with every component present.
     EXPECT_EQ(form.log, QStringList({ "create:1:1" }));

@@ -1,4 +1,5 @@
 #include "framework/ImageList.h"
+#include "framework/TImageList.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -30,7 +31,7 @@ QImage drawn(const ImageList& list, int index, bool enabled, QSize size = QSize(
 
 } // namespace
 
-TEST(ImageListTest, AStripBecomesEqualImagesCutOrPaddedToTheListSize)
+TEST(ImageListTest, AStripBecomesItsWholeFramesCutToTheListSize)
 {
     ImageList list(4, 3);
     EXPECT_EQ(list.add(strip(9, 2)), 0); // two whole images; column 8 belongs to none
@@ -40,10 +41,31 @@ TEST(ImageListTest, AStripBecomesEqualImagesCutOrPaddedToTheListSize)
     EXPECT_EQ(second.pixel(0, 1), qRgb(4, 1, 40));
     EXPECT_EQ(second.pixel(3, 0), qRgb(7, 0, 40));
     EXPECT_EQ(second.pixel(1, 2), qRgb(0, 0, 0)); // the strip has no third row
-    EXPECT_EQ(list.addMasked(strip(2, 3), magenta), 2); // narrower: one padded image
-    EXPECT_EQ(list.count(), 3);
+    // Narrower than one image: no frame at all, as for every strip.
+    EXPECT_EQ(list.addMasked(strip(3, 3), magenta), -1);
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_EQ(list.addMasked(strip(4, 3), magenta), 2);
     EXPECT_TRUE(list.image(3).isNull());
     EXPECT_TRUE(ImageList(0, 3).add(strip(9, 2)) == -1);
+}
+
+TEST(ImageListTest, TheComponentListCutsTheSameFramesAsTheDrawingList)
+{
+    // A 16 x 16 list fed a 40 x 12 strip: two frames, columns 32..39 dropped, rows 12..15 empty.
+    QImage picture = strip(40, 12).convertToFormat(QImage::Format_ARGB32);
+    ImageList drawing(16, 16);
+    drawing.add(picture);
+    TImageList component;
+    component.setMasked(false);
+    component.setBitmap(picture);
+    ASSERT_EQ(component.Count(), 2);
+    ASSERT_EQ(drawing.count(), 2);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(component.image(i), drawing.image(i)) << i;
+    EXPECT_EQ(component.image(1).pixel(15, 11), qRgb(31, 11, 40));
+    EXPECT_EQ(component.image(1).pixel(0, 12), 0u);
+    component.setWidth(41);
+    EXPECT_EQ(component.Count(), 0);
 }
 
 TEST(ImageListTest, MaskedImagesLeaveTheKeyOutAndOpaqueOnesDrawIt)

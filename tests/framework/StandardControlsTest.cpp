@@ -215,6 +215,29 @@ TEST(TTreeViewTest, ChangeCarriesTheSenderAndTheNewNode)
     EXPECT_EQ(nodes, QStringList({ "QABNORMSW", "QA", "none" }));
 }
 
+TEST(TTreeViewTest, AMouseClickRaisesChangeOnceWithTheClickedNodeAlreadySelected)
+{
+    TestForm form;
+    form.resize(200, 200);
+    auto* tree = new TTreeView(&form);
+    tree->setBounds(QRect(0, 0, 200, 200));
+    auto* first = new QTreeWidgetItem(tree, { "QA" });
+    auto* second = new QTreeWidgetItem(tree, { "QB" });
+    QStringList seen;
+    tree->OnChange = [&](QObject*, QTreeWidgetItem* node) {
+        const QList<QTreeWidgetItem*> selected = tree->selectedItems();
+        seen << QStringLiteral("%1/%2").arg(
+            node ? node->text(0) : "none", selected.isEmpty() ? "none" : selected.first()->text(0));
+    };
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(second).center());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(second).center());
+    QTest::keyClick(tree, Qt::Key_Up);
+    EXPECT_EQ(seen, QStringList({ "QB/QB", "QA/QA" }));
+    EXPECT_EQ(tree->currentItem(), first);
+}
+
 // A strip of 16 x 16 images in the given colours, without a key colour to mask.
 QImage strip(std::initializer_list<QRgb> colours)
 {
