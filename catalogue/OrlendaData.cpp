@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueError.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -12,13 +13,13 @@
 namespace {
 
 // The file seen through one bounded window: every field is parsed from memory, and a field that
-// runs past the window's end is moved to its front before the next fread. Peak memory is the
-// records plus one window, whatever the file's size.
+// runs past the window's end is moved to its front before the next fread. Memory is the records
+// plus one window, whatever the file's size. The window lives on the stack: a block this large
+// freed on the heap makes the allocator sweep every small free chunk it holds.
 class FileWindow {
 public:
     explicit FileWindow(std::FILE* file)
         : m_file(file)
-        , m_bytes(new char[OrlendaData::kWindowSize])
     {
     }
 
@@ -28,7 +29,7 @@ public:
     {
         if (m_end - m_pos < size && !refill(size))
             return nullptr;
-        const char* bytes = m_bytes.get() + m_pos;
+        const char* bytes = m_bytes.data() + m_pos;
         m_pos += size;
         return bytes;
     }
@@ -56,12 +57,12 @@ private:
     bool refill(std::size_t size)
     {
         const std::size_t kept = m_end - m_pos;
-        std::memmove(m_bytes.get(), m_bytes.get() + m_pos, kept);
+        std::memmove(m_bytes.data(), m_bytes.data() + m_pos, kept);
         m_pos = 0;
         m_end = kept;
         while (m_end < size && !m_atEnd) {
             const std::size_t wanted = OrlendaData::kWindowSize - m_end;
-            const std::size_t got = std::fread(m_bytes.get() + m_end, 1, wanted, m_file);
+            const std::size_t got = std::fread(m_bytes.data() + m_end, 1, wanted, m_file);
             m_end += got;
             // A short read is the end of the file or an error; either way nothing more comes.
             m_atEnd = got < wanted;
@@ -70,7 +71,7 @@ private:
     }
 
     std::FILE* m_file;
-    std::unique_ptr<char[]> m_bytes;
+    std::array<char, OrlendaData::kWindowSize> m_bytes;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
     bool m_atEnd = false;
@@ -167,45 +168,59 @@ bool OrlendaData::Load(const char* fileName)
         if (window.take(7) && window.readUInt32(count)) {
             uint32_t i = 0;
             for (; i < count; ++i) {
-                // A fresh working record each time, moved into the list: the same result as
-                // copying it with AddItem, without copying every string a second time.
-                auto item = std::make_unique<tagSysValItem>();
-                if (!ReadItem(window, *item) || !appendRead(std::move(item)))
+                // Read straight into the list's next slot: the same result as copying a working
+                // record with AddItem, without copying every string a second time.
+                tagSysValItem* item = nextSlot();
+                if (!item)
                     break;
+                if (!ReadItem(window, *item)) {
+                    dropSlot();
+                    break;
+                }
+                commitSlot();
             }
             complete = i == count;
         }
     } catch (const std::bad_alloc&) {
         // Out of memory while reading a record: keep the complete ones before it.
+        dropSlot();
     }
     std::fclose(file);
     return complete;
 }
 
-bool OrlendaData::appendRead(std::unique_ptr<tagSysValItem> item)
+tagSysValItem* OrlendaData::nextSlot()
 {
-    // GetCount and GetItem speak int, so the list stops where int does.
-    if (m_items.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
-        return false;
-    m_items.push_back(std::move(item));
-    return true;
+    if (m_count >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        return nullptr;
+    if (m_count == m_blocks.size() * kBlockRecords)
+        m_blocks.push_back(std::make_unique<tagSysValItem[]>(kBlockRecords));
+    return &m_blocks[m_count / kBlockRecords][m_count % kBlockRecords];
+}
+
+void OrlendaData::dropSlot()
+{
+    if (m_count < m_blocks.size() * kBlockRecords)
+        m_blocks[m_count / kBlockRecords][m_count % kBlockRecords] = tagSysValItem {};
 }
 
 int OrlendaData::GetCount() const
 {
-    return static_cast<int>(m_items.size());
+    return static_cast<int>(m_count);
 }
 
 tagSysValItem* OrlendaData::GetItem(int index) const
 {
     if (index < 0 || index >= GetCount())
         throw CatalogueError("List index out of bounds (" + std::to_string(index) + ")");
-    return m_items[static_cast<std::size_t>(index)].get();
+    const auto at = static_cast<std::size_t>(index);
+    return &m_blocks[at / kBlockRecords][at % kBlockRecords];
 }
 
 void OrlendaData::Clear()
 {
-    m_items.clear();
+    m_blocks.clear();
+    m_count = 0;
 }
 
 bool OrlendaData::AddItem(const tagSysValItem* item)
@@ -213,7 +228,9 @@ bool OrlendaData::AddItem(const tagSysValItem* item)
     if (!item)
         return false;
     try {
-        auto copy = std::make_unique<tagSysValItem>();
+        tagSysValItem* copy = nextSlot();
+        if (!copy)
+            return false;
         copyFixed(copy->szName, item->szName, strnlen(item->szName, sizeof item->szName));
         copy->nCategory = item->nCategory;
         copy->nValueType = item->nValueType;
@@ -221,8 +238,10 @@ bool OrlendaData::AddItem(const tagSysValItem* item)
         copy->strDescription = item->strDescription;
         copy->strExtra = item->strExtra;
         copy->strDetail = item->strDetail;
-        return appendRead(std::move(copy));
+        commitSlot();
+        return true;
     } catch (const std::bad_alloc&) {
+        dropSlot();
         return false;
     }
 }

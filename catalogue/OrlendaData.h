@@ -32,8 +32,17 @@ public:
     const std::string& fileName() const { return m_fileName; }
 
 private:
-    bool appendRead(std::unique_ptr<tagSysValItem> item);
+    // Records live in blocks: one allocation per block rather than per record, and a record never
+    // moves once it is in the list, so pointers to it stay valid while the list grows.
+    static constexpr std::size_t kBlockRecords = 128;
+    // The slot the next record is read or copied into; it joins the list with commitSlot().
+    // Null when the list is full (GetCount speaks int); throws std::bad_alloc.
+    tagSysValItem* nextSlot();
+    void commitSlot() { ++m_count; }
+    // Empties a slot whose record did not join the list, freeing its strings.
+    void dropSlot();
 
-    std::vector<std::unique_ptr<tagSysValItem>> m_items;
+    std::vector<std::unique_ptr<tagSysValItem[]>> m_blocks;
+    std::size_t m_count = 0;
     std::string m_fileName;
 };

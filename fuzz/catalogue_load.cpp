@@ -1,11 +1,11 @@
 // Loads arbitrary bytes as a catalogue file and checks what the reader promises about them.
+#include "catalogue/CatalogueError.h"
 #include "catalogue/OrlendaData.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         catalogue.GetItem(catalogue.GetCount());
         std::abort();
-    } catch (const std::out_of_range&) {
+    } catch (const CatalogueError&) {
     }
     return 0;
 }
