@@ -3,7 +3,8 @@
 # other, growing its corpus in build-fuzz/corpus/<target> from fuzz/seeds/<target>. Prints the
 # executions and covered edges of each; any finding fails and leaves its input in build-fuzz/.
 # Usage: fuzz/long-run.sh EXECUTIONS [fuzz_target...]   (after ./fuzz.sh has built the targets)
-# LONG_RUN_SECONDS, when set, also ends each target after that many seconds.
+# LONG_RUN_SECONDS, when set, also ends each target after that many seconds; LONG_RUN_FLAGS adds
+# libFuzzer flags (such as -max_len=8192).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:?number of executions per target}"
@@ -23,6 +24,8 @@ for name in "${targets[@]}"; do
   [ -d "$seeds" ] && args+=("$seeds")
   [ -f "fuzz/${name#fuzz_}.dict" ] && args=("-dict=fuzz/${name#fuzz_}.dict" "${args[@]}")
   [ -n "${LONG_RUN_SECONDS:-}" ] && args=("-max_total_time=$LONG_RUN_SECONDS" "${args[@]}")
+  # shellcheck disable=SC2206 # the flags are meant to split
+  [ -n "${LONG_RUN_FLAGS:-}" ] && args=(${LONG_RUN_FLAGS} "${args[@]}")
   log="build-fuzz/$name.long.log"
   start=$(date +%s)
   if QT_QPA_PLATFORM=offscreen "$binary" -runs="$runs" -rss_limit_mb=2048 -print_final_stats=1 \
