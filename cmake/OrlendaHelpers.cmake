@@ -1,14 +1,21 @@
-# Every area is one library whose sources are the .cpp/.h files of its folders, so a new
-# file needs no edit here.
-function(orlenda_glob_sources out)
-  set(files)
-  foreach(dir IN LISTS ARGN)
-    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
-    list(APPEND files ${found})
-  endforeach()
-  set(${out} ${files} PARENT_SCOPE)
+# Each library publishes only its own folder: the include root it hands to its users holds one
+# link, to that folder, so "skin/..." cannot be reached from framework/ and "framework/..." not
+# from catalogue/. A wrong include fails the build instead of working by accident.
+function(orlenda_publish_folder target folder)
+  set(root ${CMAKE_BINARY_DIR}/include/${target})
+  get_filename_component(parent ${root}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${parent})
+  if(NOT EXISTS ${root}/${folder})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  target_include_directories(${target} PUBLIC ${root})
 endfunction()
 
+# The warning set, for the compilers we build with (g++ and clang; MSVC has its own spelling).
 function(orlenda_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+  elseif(MSVC)
+    target_compile_options(${target} PRIVATE /W4)
+  endif()
 endfunction()

@@ -28,15 +28,14 @@ struct Lookup {
     const TsuiBuiltinValue* value; // null for the Int -1 answer
 };
 
-// FromThemeFile and indexes outside the tables answer like an Int item holding -1, so every
+// FromThemeFile and indexes outside the table answer like an Int item holding -1, so every
 // typed reader falls back without a special case.
 Lookup lookup(TsuiUIStyle style, int index)
 {
-    const int column = int(style) - 1;
-    if (column < 0 || column >= SUI_BUILTIN_STYLE_COUNT || index < 1
-        || index > SUI_THEME_ITEM_COUNT)
+    const TsuiBuiltinValue* value = BuiltinValue(style, index);
+    if (!value)
         return { TsuiType::Int, nullptr };
-    return { kThemeItems[index - 1].kind, &kBuiltinValues[index - 1][column] };
+    return { kThemeItems[size_t(index - 1)].kind, value };
 }
 
 // The frame component is recognised by its class name, so this layer does not depend on the

@@ -1,4 +1,5 @@
-// The 42 theme items and the built-in value of every item in every style.
+// The 42 theme items: one labelled row each (index, key, kind, built-in value per style).
+// The lookups, the theme tool and the picture generator all read this table.
 #pragma once
 
 #include "skin/styles/SUIThemes.h"
@@ -12,152 +13,119 @@ namespace SuiThemes {
 inline constexpr int SUI_THEME_ITEM_COUNT = 42;
 inline constexpr int SUI_BUILTIN_STYLE_COUNT = 5; // MacOS .. BlueGlass
 
-struct TsuiThemeItem {
-    int index; // 1-based; there is no item 0
-    std::string_view key;
-    TsuiType kind;
-};
-
 // One built-in value: a number (integer, 0x00BBGGRR colour, 0/1 flag) or a resource name.
 struct TsuiBuiltinValue {
     int32_t number = 0;
     std::string_view image;
 };
 
+// Columns MacOS, WinXP, DeepBlue, Protein, BlueGlass: the style's value minus one.
+using TsuiBuiltinRow = std::array<TsuiBuiltinValue, SUI_BUILTIN_STYLE_COUNT>;
+
+struct TsuiThemeItem {
+    int index; // 1-based; there is no item 0
+    std::string_view key; // what a theme file stores the item under
+    TsuiType kind;
+    TsuiBuiltinRow builtin;
+};
+
 namespace detail {
-// Colours are written #RRGGBB here but stored red-low, as the drawing layer and theme files use
-// them.
-constexpr TsuiBuiltinValue rgb(uint32_t rrggbb)
+// Each row is made by the function of its kind, so a value can only be of the row's kind.
+template <typename T> using PerStyle = std::array<T, SUI_BUILTIN_STYLE_COUNT>;
+
+constexpr TsuiThemeItem image(int index, std::string_view key, PerStyle<std::string_view> names)
 {
-    return { int32_t(((rrggbb & 0xFF) << 16) | (rrggbb & 0xFF00) | ((rrggbb >> 16) & 0xFF)), {} };
+    TsuiThemeItem item { index, key, TsuiType::Str, {} };
+    for (size_t s = 0; s < names.size(); ++s)
+        item.builtin[s].image = names[s];
+    return item;
 }
-constexpr TsuiBuiltinValue num(int32_t v)
+// Written #RRGGBB as people read colours, stored red-low as the drawing layer and theme files
+// use them.
+constexpr TsuiThemeItem color(int index, std::string_view key, PerStyle<uint32_t> rrggbb)
 {
-    return { v, {} };
+    TsuiThemeItem item { index, key, TsuiType::Color, {} };
+    for (size_t s = 0; s < rrggbb.size(); ++s) {
+        const uint32_t c = rrggbb[s];
+        item.builtin[s].number = int32_t(((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
+    }
+    return item;
 }
-constexpr TsuiBuiltinValue img(std::string_view name)
+constexpr TsuiThemeItem integer(int index, std::string_view key, PerStyle<int32_t> values)
 {
-    return { 0, name };
+    TsuiThemeItem item { index, key, TsuiType::Int, {} };
+    for (size_t s = 0; s < values.size(); ++s)
+        item.builtin[s].number = values[s];
+    return item;
 }
-using Row = std::array<TsuiBuiltinValue, SUI_BUILTIN_STYLE_COUNT>;
+constexpr TsuiThemeItem flag(int index, std::string_view key, PerStyle<bool> values)
+{
+    TsuiThemeItem item { index, key, TsuiType::Bool, {} };
+    for (size_t s = 0; s < values.size(); ++s)
+        item.builtin[s].number = values[s] ? 1 : 0;
+    return item;
+}
 } // namespace detail
 
-// Item names for callers, so code reads SuiItem::ButtonImage rather than 1.
-namespace SuiItem {
-inline constexpr int ButtonImage
-    = 1,
-    ButtonTransparentBool = 2, CheckBoxImage = 3, RadioButtonImage = 4, TitleBarButtonImage = 5,
-    TitleBarButtonTransparentBool = 6, TitleBarButtonLeftOffsetInt = 7,
-    TitleBarButtonRightOffsetInt = 8, TitleBarButtonTopInt = 9, TitleBarLeftImage = 10,
-    TitleBarClientImage = 11, TitleBarRightImage = 12, FormMinWidthInt = 13,
-    FormRoundCornerInt = 14, FormBackgroundColor = 15, FormBorderColor = 16,
-    FormBorderWidthInt = 17, MenuSelectedBorderColor = 18, MenuSelectedBackgroundColor = 19,
-    MenuSelectedFontColor = 20, MenuBackgroundColor = 21, MenuFontColor = 22, MenuBarColor = 23,
-    ProgressBarImage = 24, ControlBorderColor = 25, ControlBackgroundColor = 26,
-    ControlFontColor = 27, TrackBarBarImage = 28, TrackBarSliderImage = 29,
-    TrackBarSliderVImage = 30, ScrollBarBackgroundColor = 31, ScrollBarButtonImage = 32,
-    ScrollBarSliderImage = 33, CheckListBoxImage = 34, ToolBarButtonBorderColor = 35,
-    ToolBarButtonBackgroundColor = 36, ToolBarButtonDownBackgroundColor = 37,
-    ScrollButtonImage = 38, TabControlTabImage = 39, TabControlBarImage = 40,
-    SideChannelHandleImage = 41, SideChannelBarImage = 42;
-} // namespace SuiItem
-
-// Keys are what a theme file stores an item under; the order is the index.
+// The order is the index. Style columns: MacOS, WinXP, DeepBlue, Protein, BlueGlass.
 inline constexpr std::array<TsuiThemeItem, SUI_THEME_ITEM_COUNT> kThemeItems { {
-    { 1, "ButtonImage", TsuiType::Str },
-    { 2, "ButtonTransparentBool", TsuiType::Bool },
-    { 3, "CheckBoxImage", TsuiType::Str },
-    { 4, "RadioButtonImage", TsuiType::Str },
-    { 5, "TitleBarButtonImage", TsuiType::Str },
-    { 6, "TitleBarButtonTransparentBool", TsuiType::Bool },
-    { 7, "TitleBarButtonLeftOffsetInt", TsuiType::Int },
-    { 8, "TitleBarButtonRightOffsetInt", TsuiType::Int },
-    { 9, "TitleBarButtonTopInt", TsuiType::Int },
-    { 10, "TitleBarLeftImage", TsuiType::Str },
-    { 11, "TitleBarClientImage", TsuiType::Str },
-    { 12, "TitleBarRightImage", TsuiType::Str },
-    { 13, "FormMinWidthInt", TsuiType::Int },
-    { 14, "FormRoundCornerInt", TsuiType::Int },
-    { 15, "FormBackgroundColor", TsuiType::Color },
-    { 16, "FormBorderColor", TsuiType::Color },
-    { 17, "FormBorderWidthInt", TsuiType::Int },
-    { 18, "MenuSelectedBorderColor", TsuiType::Color },
-    { 19, "MenuSelectedBackgroundColor", TsuiType::Color },
-    { 20, "MenuSelectedFontColor", TsuiType::Color },
-    { 21, "MenuBackgroundColor", TsuiType::Color },
-    { 22, "MenuFontColor", TsuiType::Color },
-    { 23, "MenuBarColor", TsuiType::Color },
-    { 24, "ProgressBarImage", TsuiType::Str },
-    { 25, "ControlBorderColor", TsuiType::Color },
-    { 26, "ControlBackgroundColor", TsuiType::Color },
-    { 27, "ControlFontColor", TsuiType::Color },
-    { 28, "TrackBarBarImage", TsuiType::Str },
-    { 29, "TrackBarSliderImage", TsuiType::Str },
-    { 30, "TrackBarSliderVImage", TsuiType::Str },
-    { 31, "ScrollBarBackgroundColor", TsuiType::Color },
-    { 32, "ScrollBarButtonImage", TsuiType::Str },
-    { 33, "ScrollBarSliderImage", TsuiType::Str },
-    { 34, "CheckListBoxImage", TsuiType::Str },
-    { 35, "ToolBarButtonBorderColor", TsuiType::Color },
-    { 36, "ToolBarButtonBackgroundColor", TsuiType::Color },
-    { 37, "ToolBarButtonDownBackgroundColor", TsuiType::Color },
-    { 38, "ScrollButtonImage", TsuiType::Str },
-    { 39, "TabControlTabImage", TsuiType::Str },
-    { 40, "TabControlBarImage", TsuiType::Str },
-    { 41, "SideChannelHandleImage", TsuiType::Str },
-    { 42, "SideChannelBarImage", TsuiType::Str },
-} };
-
-// One row per item, columns MacOS, WinXP, DeepBlue, Protein, BlueGlass.
-inline constexpr std::array<detail::Row, SUI_THEME_ITEM_COUNT> kBuiltinValues { {
     // clang-format off
-    { detail::img("MACOS_BUTTON"), detail::img("WINXP_BUTTON"), detail::img("DEEPBLUE_BUTTON"), detail::img("PROTEIN_BUTTON"), detail::img("BLUEGLASS_BUTTON") },
-    { detail::num(1), detail::num(0), detail::num(0), detail::num(0), detail::num(1) },
-    { detail::img("MACOS_CHECKBOX"), detail::img("WINXP_CHECKBOX"), detail::img("DEEPBLUE_CHECKBOX"), detail::img("PROTEIN_CHECKBOX"), detail::img("BLUEGLASS_CHECKBOX") },
-    { detail::img("MACOS_RADIOBUTTON"), detail::img("WINXP_RADIOBUTTON"), detail::img("DEEPBLUE_RADIOBUTTON"), detail::img("PROTEIN_RADIOBUTTON"), detail::img("BLUEGLASS_RADIOBUTTON") },
-    { detail::img("MACOS_TITLEBTN"), detail::img("WINXP_TITLEBTN"), detail::img("DEEPBLUE_TITLEBTN"), detail::img("PROTEIN_TITLEBTN"), detail::img("BLUEGLASS_TITLEBTN") },
-    { detail::num(0), detail::num(0), detail::num(0), detail::num(1), detail::num(1) },
-    { detail::num(3), detail::num(2), detail::num(0), detail::num(0), detail::num(4) },
-    { detail::num(-2), detail::num(-2), detail::num(0), detail::num(0), detail::num(-3) },
-    { detail::num(4), detail::num(5), detail::num(2), detail::num(2), detail::num(6) },
-    { detail::img("MACOS_TITLE_LEFT"), detail::img("WINXP_TITLE_LEFT"), detail::img("DEEPBLUE_TITLE_LEFT"), detail::img("PROTEIN_TITLE_LEFT"), detail::img("BLUEGLASS_TITLE_LEFT") },
-    { detail::img("MACOS_TITLE_CLIENT"), detail::img("WINXP_TITLE_CLIENT"), detail::img("DEEPBLUE_TITLE_CLIENT"), detail::img("PROTEIN_TITLE_CLIENT"), detail::img("BLUEGLASS_TITLE_CLIENT") },
-    { detail::img("MACOS_TITLE_RIGHT"), detail::img("WINXP_TITLE_RIGHT"), detail::img("DEEPBLUE_TITLE_RIGHT"), detail::img("PROTEIN_TITLE_RIGHT"), detail::img("BLUEGLASS_TITLE_RIGHT") },
-    { detail::num(130), detail::num(150), detail::num(130), detail::num(130), detail::num(270) },
-    { detail::num(0), detail::num(13), detail::num(0), detail::num(0), detail::num(11) },
-    { detail::rgb(0xE7E7E7), detail::rgb(0xEFEBDE), detail::rgb(0xE8E8E8), detail::rgb(0xFBFBFB), detail::rgb(0xE7E7E7) },
-    { detail::rgb(0x7F7F7F), detail::rgb(0x002CC8), detail::rgb(0x000000), detail::rgb(0x000000), detail::rgb(0x000000) },
-    { detail::num(1), detail::num(3), detail::num(1), detail::num(1), detail::num(1) },
-    { detail::rgb(0x3973C4), detail::rgb(0x3169C6), detail::rgb(0x444AA0), detail::rgb(0x2D30C4), detail::rgb(0x5E5EEC) },
-    { detail::rgb(0x3973C4), detail::rgb(0xC6D3EF), detail::rgb(0x444AA0), detail::rgb(0x2D30C4), detail::rgb(0x5E5EEC) },
-    { detail::rgb(0xFFFFFF), detail::rgb(0x000000), detail::rgb(0xFFFFFF), detail::rgb(0xFFFFFF), detail::rgb(0xFFFFFF) },
+    detail::image(1, "ButtonImage", { "MACOS_BUTTON", "WINXP_BUTTON", "DEEPBLUE_BUTTON", "PROTEIN_BUTTON", "BLUEGLASS_BUTTON" }),
+    detail::flag(2, "ButtonTransparentBool", { true, false, false, false, true }),
+    detail::image(3, "CheckBoxImage", { "MACOS_CHECKBOX", "WINXP_CHECKBOX", "DEEPBLUE_CHECKBOX", "PROTEIN_CHECKBOX", "BLUEGLASS_CHECKBOX" }),
+    detail::image(4, "RadioButtonImage", { "MACOS_RADIOBUTTON", "WINXP_RADIOBUTTON", "DEEPBLUE_RADIOBUTTON", "PROTEIN_RADIOBUTTON", "BLUEGLASS_RADIOBUTTON" }),
+    detail::image(5, "TitleBarButtonImage", { "MACOS_TITLEBTN", "WINXP_TITLEBTN", "DEEPBLUE_TITLEBTN", "PROTEIN_TITLEBTN", "BLUEGLASS_TITLEBTN" }),
+    detail::flag(6, "TitleBarButtonTransparentBool", { false, false, false, true, true }),
+    detail::integer(7, "TitleBarButtonLeftOffsetInt", { 3, 2, 0, 0, 4 }),
+    detail::integer(8, "TitleBarButtonRightOffsetInt", { -2, -2, 0, 0, -3 }),
+    detail::integer(9, "TitleBarButtonTopInt", { 4, 5, 2, 2, 6 }),
+    detail::image(10, "TitleBarLeftImage", { "MACOS_TITLE_LEFT", "WINXP_TITLE_LEFT", "DEEPBLUE_TITLE_LEFT", "PROTEIN_TITLE_LEFT", "BLUEGLASS_TITLE_LEFT" }),
+    detail::image(11, "TitleBarClientImage", { "MACOS_TITLE_CLIENT", "WINXP_TITLE_CLIENT", "DEEPBLUE_TITLE_CLIENT", "PROTEIN_TITLE_CLIENT", "BLUEGLASS_TITLE_CLIENT" }),
+    detail::image(12, "TitleBarRightImage", { "MACOS_TITLE_RIGHT", "WINXP_TITLE_RIGHT", "DEEPBLUE_TITLE_RIGHT", "PROTEIN_TITLE_RIGHT", "BLUEGLASS_TITLE_RIGHT" }),
+    detail::integer(13, "FormMinWidthInt", { 130, 150, 130, 130, 270 }),
+    detail::integer(14, "FormRoundCornerInt", { 0, 13, 0, 0, 11 }),
+    detail::color(15, "FormBackgroundColor", { 0xE7E7E7, 0xEFEBDE, 0xE8E8E8, 0xFBFBFB, 0xE7E7E7 }),
+    detail::color(16, "FormBorderColor", { 0x7F7F7F, 0x002CC8, 0x000000, 0x000000, 0x000000 }),
+    detail::integer(17, "FormBorderWidthInt", { 1, 3, 1, 1, 1 }),
+    detail::color(18, "MenuSelectedBorderColor", { 0x3973C4, 0x3169C6, 0x444AA0, 0x2D30C4, 0x5E5EEC }),
+    detail::color(19, "MenuSelectedBackgroundColor", { 0x3973C4, 0xC6D3EF, 0x444AA0, 0x2D30C4, 0x5E5EEC }),
+    detail::color(20, "MenuSelectedFontColor", { 0xFFFFFF, 0x000000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF }),
     // MacOS paints its menus from bitmaps, so its menu background and bar colours are never drawn.
-    { detail::rgb(0x000000), detail::rgb(0xFFFFFF), detail::rgb(0xFFFFFF), detail::rgb(0xFFFFFF), detail::rgb(0xE7E7E7) },
-    { detail::rgb(0x000000), detail::rgb(0x000000), detail::rgb(0x000000), detail::rgb(0x000000), detail::rgb(0x000000) },
-    { detail::rgb(0x000000), detail::rgb(0xD6D3CE), detail::rgb(0xD6D3CE), detail::rgb(0xD6D3CE), detail::rgb(0xD6D3CE) },
-    { detail::img("MACOS_PROGRESSBAR"), detail::img("WINXP_PROGRESSBAR"), detail::img("DEEPBLUE_PROGRESSBAR"), detail::img("PROTEIN_PROGRESSBAR"), detail::img("BLUEGLASS_PROGRESSBAR") },
-    { detail::rgb(0x7F7F7F), detail::rgb(0x686868), detail::rgb(0x000000), detail::rgb(0x000000), detail::rgb(0x000000) },
-    { detail::rgb(0xE7E7E7), detail::rgb(0xEFEBDE), detail::rgb(0xE8E8E8), detail::rgb(0xFBFBFB), detail::rgb(0xE7E7E7) },
-    { detail::rgb(0x000000), detail::rgb(0x0246CF), detail::rgb(0x000000), detail::rgb(0x000000), detail::rgb(0x000000) },
-    { detail::img("MACOS_TRACKBAR_BAR"), detail::img("WINXP_TRACKBAR_BAR"), detail::img("DEEPBLUE_TRACKBAR_BAR"), detail::img("PROTEIN_TRACKBAR_BAR"), detail::img("BLUEGLASS_TRACKBAR_BAR") },
-    { detail::img("MACOS_TRACKBAR_SLIDER"), detail::img("WINXP_TRACKBAR_SLIDER"), detail::img("DEEPBLUE_TRACKBAR_SLIDER"), detail::img("PROTEIN_TRACKBAR_SLIDER"), detail::img("BLUEGLASS_TRACKBAR_SLIDER") },
-    { detail::img("MACOS_TRACKBAR_SLIDER_V"), detail::img("WINXP_TRACKBAR_SLIDER_V"), detail::img("DEEPBLUE_TRACKBAR_SLIDER_V"), detail::img("PROTEIN_TRACKBAR_SLIDER_V"), detail::img("BLUEGLASS_TRACKBAR_SLIDER_V") },
-    { detail::rgb(0xC9C9C9), detail::rgb(0xF9F9F9), detail::rgb(0xF5F5F5), detail::rgb(0xF5F5F5), detail::rgb(0xF4F4F4) },
-    { detail::img("MACOS_SCROLLBAR_BUTTON"), detail::img("WINXP_SCROLLBAR_BUTTON"), detail::img("DEEPBLUE_SCROLLBAR_BUTTON"), detail::img("PROTEIN_SCROLLBAR_BUTTON"), detail::img("BLUEGLASS_SCROLLBAR_BUTTON") },
-    { detail::img("MACOS_SCROLLBAR_TRACK"), detail::img("WINXP_SCROLLBAR_TRACK"), detail::img("DEEPBLUE_SCROLLBAR_TRACK"), detail::img("PROTEIN_SCROLLBAR_TRACK"), detail::img("BLUEGLASS_SCROLLBAR_TRACK") },
-    { detail::img("MACOS_CHECKLIST"), detail::img("WINXP_CHECKLIST"), detail::img("DEEPBLUE_CHECKLIST"), detail::img("PROTEIN_CHECKLIST"), detail::img("BLUEGLASS_CHECKLIST") },
-    { detail::rgb(0x474747), detail::rgb(0x3169C6), detail::rgb(0x474747), detail::rgb(0x474747), detail::rgb(0x474747) },
-    { detail::rgb(0xEFEFEF), detail::rgb(0xC6D3EF), detail::rgb(0xEFEFEF), detail::rgb(0xEFEFEF), detail::rgb(0xEFEFEF) },
-    { detail::rgb(0xD8D8D8), detail::rgb(0x93ACE1), detail::rgb(0xD8D8D8), detail::rgb(0xD8D8D8), detail::rgb(0xD8D8D8) },
+    detail::color(21, "MenuBackgroundColor", { 0x000000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xE7E7E7 }),
+    detail::color(22, "MenuFontColor", { 0x000000, 0x000000, 0x000000, 0x000000, 0x000000 }),
+    detail::color(23, "MenuBarColor", { 0x000000, 0xD6D3CE, 0xD6D3CE, 0xD6D3CE, 0xD6D3CE }),
+    detail::image(24, "ProgressBarImage", { "MACOS_PROGRESSBAR", "WINXP_PROGRESSBAR", "DEEPBLUE_PROGRESSBAR", "PROTEIN_PROGRESSBAR", "BLUEGLASS_PROGRESSBAR" }),
+    detail::color(25, "ControlBorderColor", { 0x7F7F7F, 0x686868, 0x000000, 0x000000, 0x000000 }),
+    detail::color(26, "ControlBackgroundColor", { 0xE7E7E7, 0xEFEBDE, 0xE8E8E8, 0xFBFBFB, 0xE7E7E7 }),
+    detail::color(27, "ControlFontColor", { 0x000000, 0x0246CF, 0x000000, 0x000000, 0x000000 }),
+    detail::image(28, "TrackBarBarImage", { "MACOS_TRACKBAR_BAR", "WINXP_TRACKBAR_BAR", "DEEPBLUE_TRACKBAR_BAR", "PROTEIN_TRACKBAR_BAR", "BLUEGLASS_TRACKBAR_BAR" }),
+    detail::image(29, "TrackBarSliderImage", { "MACOS_TRACKBAR_SLIDER", "WINXP_TRACKBAR_SLIDER", "DEEPBLUE_TRACKBAR_SLIDER", "PROTEIN_TRACKBAR_SLIDER", "BLUEGLASS_TRACKBAR_SLIDER" }),
+    detail::image(30, "TrackBarSliderVImage", { "MACOS_TRACKBAR_SLIDER_V", "WINXP_TRACKBAR_SLIDER_V", "DEEPBLUE_TRACKBAR_SLIDER_V", "PROTEIN_TRACKBAR_SLIDER_V", "BLUEGLASS_TRACKBAR_SLIDER_V" }),
+    detail::color(31, "ScrollBarBackgroundColor", { 0xC9C9C9, 0xF9F9F9, 0xF5F5F5, 0xF5F5F5, 0xF4F4F4 }),
+    detail::image(32, "ScrollBarButtonImage", { "MACOS_SCROLLBAR_BUTTON", "WINXP_SCROLLBAR_BUTTON", "DEEPBLUE_SCROLLBAR_BUTTON", "PROTEIN_SCROLLBAR_BUTTON", "BLUEGLASS_SCROLLBAR_BUTTON" }),
+    detail::image(33, "ScrollBarSliderImage", { "MACOS_SCROLLBAR_TRACK", "WINXP_SCROLLBAR_TRACK", "DEEPBLUE_SCROLLBAR_TRACK", "PROTEIN_SCROLLBAR_TRACK", "BLUEGLASS_SCROLLBAR_TRACK" }),
+    detail::image(34, "CheckListBoxImage", { "MACOS_CHECKLIST", "WINXP_CHECKLIST", "DEEPBLUE_CHECKLIST", "PROTEIN_CHECKLIST", "BLUEGLASS_CHECKLIST" }),
+    detail::color(35, "ToolBarButtonBorderColor", { 0x474747, 0x3169C6, 0x474747, 0x474747, 0x474747 }),
+    detail::color(36, "ToolBarButtonBackgroundColor", { 0xEFEFEF, 0xC6D3EF, 0xEFEFEF, 0xEFEFEF, 0xEFEFEF }),
+    detail::color(37, "ToolBarButtonDownBackgroundColor", { 0xD8D8D8, 0x93ACE1, 0xD8D8D8, 0xD8D8D8, 0xD8D8D8 }),
     // Three styles share one picture here.
-    { detail::img("MACOS_SCROLLBUTTON"), detail::img("WINXP_SCROLLBUTTON"), detail::img("MORE_SCROLLBUTTON"), detail::img("MORE_SCROLLBUTTON"), detail::img("MORE_SCROLLBUTTON") },
-    { detail::img("MACOS_TAB"), detail::img("WINXP_TAB"), detail::img("DEEPBLUE_TAB"), detail::img("PROTEIN_TAB"), detail::img("BLUEGLASS_TAB") },
-    { detail::img("MACOS_TAB_LINE"), detail::img("WINXP_TAB_LINE"), detail::img("DEEPBLUE_TAB_LINE"), detail::img("PROTEIN_TAB_LINE"), detail::img("BLUEGLASS_TAB_LINE") },
+    detail::image(38, "ScrollButtonImage", { "MACOS_SCROLLBUTTON", "WINXP_SCROLLBUTTON", "MORE_SCROLLBUTTON", "MORE_SCROLLBUTTON", "MORE_SCROLLBUTTON" }),
+    detail::image(39, "TabControlTabImage", { "MACOS_TAB", "WINXP_TAB", "DEEPBLUE_TAB", "PROTEIN_TAB", "BLUEGLASS_TAB" }),
+    detail::image(40, "TabControlBarImage", { "MACOS_TAB_LINE", "WINXP_TAB_LINE", "DEEPBLUE_TAB_LINE", "PROTEIN_TAB_LINE", "BLUEGLASS_TAB_LINE" }),
     // "CHENNEL" is how the resources are named; the keys spell "Channel".
-    { detail::img("MACOS_SIDECHENNEL_HANDLE"), detail::img("WINXP_SIDECHENNEL_HANDLE"), detail::img("DEEPBLUE_SIDECHENNEL_HANDLE"), detail::img("PROTEIN_SIDECHENNEL_HANDLE"), detail::img("BLUEGLASS_SIDECHENNEL_HANDLE") },
-    { detail::img("MACOS_SIDECHENNEL_BAR"), detail::img("WINXP_SIDECHENNEL_BAR"), detail::img("DEEPBLUE_SIDECHENNEL_BAR"), detail::img("PROTEIN_SIDECHENNEL_BAR"), detail::img("BLUEGLASS_SIDECHENNEL_BAR") },
+    detail::image(41, "SideChannelHandleImage", { "MACOS_SIDECHENNEL_HANDLE", "WINXP_SIDECHENNEL_HANDLE", "DEEPBLUE_SIDECHENNEL_HANDLE", "PROTEIN_SIDECHENNEL_HANDLE", "BLUEGLASS_SIDECHENNEL_HANDLE" }),
+    detail::image(42, "SideChannelBarImage", { "MACOS_SIDECHENNEL_BAR", "WINXP_SIDECHENNEL_BAR", "DEEPBLUE_SIDECHENNEL_BAR", "PROTEIN_SIDECHENNEL_BAR", "BLUEGLASS_SIDECHENNEL_BAR" }),
     // clang-format on
 } };
+
+static_assert(
+    [] {
+        for (size_t i = 0; i < kThemeItems.size(); ++i)
+            if (kThemeItems[i].index != int(i) + 1 || kThemeItems[i].key.empty())
+                return false;
+        return true;
+    }(),
+    "every row carries the index of its place");
 
 // The key of item `index`, or an empty view outside 1..42.
 constexpr std::string_view ThemeItemKey(int index)
@@ -174,5 +142,83 @@ constexpr int ThemeItemIndex(std::string_view key)
             return item.index;
     return 0;
 }
+
+// The row of `index` answering in `style`; null for FromThemeFile or outside 1..42.
+constexpr const TsuiBuiltinValue* BuiltinValue(TsuiUIStyle style, int index)
+{
+    const int column = int(style) - 1;
+    if (column < 0 || column >= SUI_BUILTIN_STYLE_COUNT || index < 1
+        || index > SUI_THEME_ITEM_COUNT)
+        return nullptr;
+    return &kThemeItems[size_t(index - 1)].builtin[size_t(column)];
+}
+
+// The same values as rows of style columns, for callers that walk the table by position.
+inline constexpr std::array<TsuiBuiltinRow, SUI_THEME_ITEM_COUNT> kBuiltinValues = [] {
+    std::array<TsuiBuiltinRow, SUI_THEME_ITEM_COUNT> rows {};
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i] = kThemeItems[i].builtin;
+    return rows;
+}();
+
+namespace detail {
+// A key that names no row stops the build instead of answering item 0.
+consteval int itemNamed(std::string_view key)
+{
+    const int index = ThemeItemIndex(key);
+    if (index == 0)
+        throw "no theme item has this key";
+    return index;
+}
+} // namespace detail
+
+// Item names for callers, so code reads SuiItem::ButtonImage rather than 1; each is looked up
+// from its row, so the numbers live only in the table.
+namespace SuiItem {
+#define SUI_ITEM(KEY) inline constexpr int KEY = detail::itemNamed(#KEY)
+SUI_ITEM(ButtonImage);
+SUI_ITEM(ButtonTransparentBool);
+SUI_ITEM(CheckBoxImage);
+SUI_ITEM(RadioButtonImage);
+SUI_ITEM(TitleBarButtonImage);
+SUI_ITEM(TitleBarButtonTransparentBool);
+SUI_ITEM(TitleBarButtonLeftOffsetInt);
+SUI_ITEM(TitleBarButtonRightOffsetInt);
+SUI_ITEM(TitleBarButtonTopInt);
+SUI_ITEM(TitleBarLeftImage);
+SUI_ITEM(TitleBarClientImage);
+SUI_ITEM(TitleBarRightImage);
+SUI_ITEM(FormMinWidthInt);
+SUI_ITEM(FormRoundCornerInt);
+SUI_ITEM(FormBackgroundColor);
+SUI_ITEM(FormBorderColor);
+SUI_ITEM(FormBorderWidthInt);
+SUI_ITEM(MenuSelectedBorderColor);
+SUI_ITEM(MenuSelectedBackgroundColor);
+SUI_ITEM(MenuSelectedFontColor);
+SUI_ITEM(MenuBackgroundColor);
+SUI_ITEM(MenuFontColor);
+SUI_ITEM(MenuBarColor);
+SUI_ITEM(ProgressBarImage);
+SUI_ITEM(ControlBorderColor);
+SUI_ITEM(ControlBackgroundColor);
+SUI_ITEM(ControlFontColor);
+SUI_ITEM(TrackBarBarImage);
+SUI_ITEM(TrackBarSliderImage);
+SUI_ITEM(TrackBarSliderVImage);
+SUI_ITEM(ScrollBarBackgroundColor);
+SUI_ITEM(ScrollBarButtonImage);
+SUI_ITEM(ScrollBarSliderImage);
+SUI_ITEM(CheckListBoxImage);
+SUI_ITEM(ToolBarButtonBorderColor);
+SUI_ITEM(ToolBarButtonBackgroundColor);
+SUI_ITEM(ToolBarButtonDownBackgroundColor);
+SUI_ITEM(ScrollButtonImage);
+SUI_ITEM(TabControlTabImage);
+SUI_ITEM(TabControlBarImage);
+SUI_ITEM(SideChannelHandleImage);
+SUI_ITEM(SideChannelBarImage);
+#undef SUI_ITEM
+} // namespace SuiItem
 
 } // namespace SuiThemes

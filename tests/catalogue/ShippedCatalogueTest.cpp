@@ -86,7 +86,10 @@ TEST_F(ShippedCatalogue, DetailPagesStateOnlyTheFactsTheListConfirms)
         const QString detail = QString::fromLatin1(data.GetItem(i)->strDetail);
         SCOPED_TRACE(fact.name.toStdString());
         EXPECT_TRUE(detail.startsWith("<p>"));
-        EXPECT_EQ(detail.contains("Shipped default:"), fact.defaultValue != "?");
+        // Defaults the list leaves open may still be shown when SOURCES.md records the document
+        // that confirms them; CatalogueRules holds those pages to that record.
+        if (fact.defaultValue != "?")
+            EXPECT_TRUE(detail.contains("Shipped default:"));
         if (fact.since.startsWith("<="))
             EXPECT_TRUE(detail.contains("since " + fact.since.mid(2) + " or an earlier release"));
         else

@@ -435,3 +435,76 @@ TEST(SkinResources, SharedPicturesHaveTheLayoutTheirUsersRelyOn)
     EXPECT_NE(frameOf(panel, 4, 1), frameOf(panel, 4, 3));
     EXPECT_NE(frameOf(panel, 4, 1), frameOf(panel, 4, 2));
 }
+
+TEST(SkinResources, TitlePiecesStretchEvenlyAndMeetWithoutASeamOrASplitLine)
+{
+    for (int s = 1; s <= 5; ++s) {
+        const auto style = TsuiUIStyle(s);
+        SCOPED_TRACE(s);
+        QImage left, client, right;
+        GetInsideThemeBitmap(style, SuiItem::TitleBarLeftImage, &left);
+        GetInsideThemeBitmap(style, SuiItem::TitleBarClientImage, &client);
+        GetInsideThemeBitmap(style, SuiItem::TitleBarRightImage, &right);
+        const int h = client.height();
+        ASSERT_EQ(left.height(), h);
+        ASSERT_EQ(right.height(), h);
+        // The frame shows row 0 as the window's top edge: the border colour, like its sides.
+        const QColor border
+            = TColor(GetInsideThemeColor(style, SuiItem::FormBorderColor)).toQColor();
+        for (int y = 0; y < h; ++y) {
+            const QColor row = client.pixelColor(0, y);
+            if (y == 0)
+                EXPECT_EQ(row, border);
+            // The centre is stretched sideways: one colour per row, and the end pieces take it
+            // up exactly where they meet it.
+            for (int x = 1; x < client.width(); ++x)
+                ASSERT_EQ(client.pixelColor(x, y), row) << x << "," << y;
+            EXPECT_EQ(left.pixelColor(left.width() - 1, y), row) << "left piece, row " << y;
+            EXPECT_EQ(right.pixelColor(0, y), row) << "right piece, row " << y;
+        }
+        // Below the lit line under the top edge, no single row stands out lighter than both
+        // of its neighbours: a light rule across the body splits the bar in two.
+        for (int y = 3; y < h - 2; ++y) {
+            const int here = client.pixelColor(0, y).lightness();
+            const int above = client.pixelColor(0, y - 1).lightness();
+            const int below = client.pixelColor(0, y + 1).lightness();
+            EXPECT_FALSE(here > above + 24 && here > below + 24) << "light rule at row " << y;
+        }
+    }
+}
+
+TEST(SkinResources, ScrollArrowsAreAtLeastSevenByFourPixelsOfOneInk)
+{
+    // The arrow is centred, so the frame's centre pixel is its ink; the pixels of exactly that
+    // colour joined to it are the arrow as a user sees it at 1x (anti-aliased fringes excluded).
+    for (int s = 1; s <= 5; ++s) {
+        QImage strip;
+        GetInsideThemeBitmap(TsuiUIStyle(s), SuiItem::ScrollBarButtonImage, &strip);
+        for (int f = 1; f <= 6; ++f) {
+            const QImage frame = frameOf(strip, 6, f);
+            const QPoint centre(frame.width() / 2, frame.height() / 2);
+            const QRgb ink = frame.pixel(centre);
+            QRect box(centre, QSize(1, 1));
+            std::vector<QPoint> todo { centre };
+            QSet<quint32> seen { quint32(centre.y() * 1000 + centre.x()) };
+            while (!todo.empty()) {
+                const QPoint at = todo.back();
+                todo.pop_back();
+                box |= QRect(at, QSize(1, 1));
+                for (const QPoint step :
+                    { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) }) {
+                    const QPoint next = at + step;
+                    if (frame.rect().contains(next) && frame.pixel(next) == ink
+                        && !seen.contains(quint32(next.y() * 1000 + next.x()))) {
+                        seen.insert(quint32(next.y() * 1000 + next.x()));
+                        todo.push_back(next);
+                    }
+                }
+            }
+            EXPECT_GE(box.width(), 7) << "style " << s << " frame " << f;
+            EXPECT_GE(box.height(), 4) << "style " << s << " frame " << f;
+            // An arrow, not the face: it stays well inside the button.
+            EXPECT_LE(box.width(), frame.width() - 4) << "style " << s << " frame " << f;
+        }
+    }
+}

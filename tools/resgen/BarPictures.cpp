@@ -112,6 +112,14 @@ QImage slider(Style s, int w, int h, bool upright)
         a = QColor(0xFF, 0xFF, 0xFF), b = QColor(0xE2, 0xDF, 0xD2), rim = QColor(0x1C, 0x51, 0x80);
     if (s == Style::BlueGlass)
         a = QColor(0xE8, 0xF2, 0xFF), b = QColor(0x4E, 0x86, 0xE8), rim = QColor(0x1E, 0x3C, 0x82);
+    QColor grip = rim.lighter(150);
+    // DeepBlue and Protein: the plates of their scroll thumbs, navy and brushed silver.
+    if (s == Style::DeepBlue)
+        a = QColor(0x5A, 0x6A, 0xC8), b = QColor(0x1B, 0x25, 0x66), rim = QColor(0x0B, 0x12, 0x38),
+        grip = QColor(255, 255, 255, 170);
+    if (s == Style::Protein)
+        a = QColor(0xF4, 0xF4, 0xF5), b = QColor(0xA8, 0xAC, 0xB2), rim = QColor(0x2B, 0x2B, 0x2B),
+        grip = QColor(0x2B, 0x2B, 0x2B, 120);
     p.setPen(QPen(rim, 1));
     p.setBrush(
         upright ? vertical(r, { { 0, a }, { 1, b } }) : horizontal(r, { { 0, a }, { 1, b } }));
@@ -125,7 +133,7 @@ QImage slider(Style s, int w, int h, bool upright)
             p.drawLine(QPointF(1.5, 2), QPointF(w - 1.5, 2));
     }
     // Grip lines across the body.
-    p.setPen(QPen(rim.lighter(150), 1));
+    p.setPen(QPen(grip, 1));
     if (upright) {
         for (int x = 4; x < w - h / 2 - 1; x += 3)
             p.drawLine(QPointF(x + 0.5, 3), QPointF(x + 0.5, h - 3));
@@ -141,20 +149,22 @@ QImage slider(Style s, int w, int h, bool upright)
     return img;
 }
 
-#define SUI_BARS(STYLE, PREFIX, FAMILY, PW, TBH, SW, SH, VW)                                       \
-    skinPicture(PREFIX "_PROGRESSBAR", FAMILY, [] { return progress(Style::STYLE, PW); }),         \
-        skinPicture(PREFIX "_TRACKBAR_BAR", FAMILY, [] { return trackBar(Style::STYLE, TBH); }),   \
-        skinPicture(PREFIX "_TRACKBAR_SLIDER", FAMILY,                                             \
+#define SUI_BARS(STYLE, PW, TBH, SW, SH, VW)                                                       \
+    itemPicture(                                                                                   \
+        Style::STYLE, SuiItem::ProgressBarImage, [] { return progress(Style::STYLE, PW); }),       \
+        itemPicture(                                                                               \
+            Style::STYLE, SuiItem::TrackBarBarImage, [] { return trackBar(Style::STYLE, TBH); }),  \
+        itemPicture(Style::STYLE, SuiItem::TrackBarSliderImage,                                    \
             [] { return slider(Style::STYLE, SW, SH, false); }),                                   \
-        skinPicture(PREFIX "_TRACKBAR_SLIDER_V", FAMILY,                                           \
+        itemPicture(Style::STYLE, SuiItem::TrackBarSliderVImage,                                   \
             [] { return slider(Style::STYLE, VW, 11, true); })
 
 const int registered = registerPictures({
-    SUI_BARS(MacOS, "MACOS", "MacOS", 13, 5, 11, 20, 19),
-    SUI_BARS(WinXP, "WINXP", "WinXP", 6, 8, 11, 21, 22),
-    SUI_BARS(DeepBlue, "DEEPBLUE", "DeepBlue", 1, 4, 11, 20, 18),
-    SUI_BARS(Protein, "PROTEIN", "Protein", 1, 4, 11, 20, 18),
-    SUI_BARS(BlueGlass, "BLUEGLASS", "BlueGlass", 1, 4, 11, 20, 18),
+    SUI_BARS(MacOS, 13, 5, 11, 20, 19),
+    SUI_BARS(WinXP, 6, 8, 11, 21, 22),
+    SUI_BARS(DeepBlue, 1, 4, 11, 20, 18),
+    SUI_BARS(Protein, 1, 4, 11, 20, 18),
+    SUI_BARS(BlueGlass, 1, 4, 11, 20, 18),
 });
 
 } // namespace

@@ -67,46 +67,54 @@ QImage xpButton(State s)
     return f;
 }
 
+// DeepBlue and Protein: a square frame one pixel wide in the style's outline colour (its top
+// left pixel is the published one), around a face drawn like the style's caption buttons.
 QImage steelButton(State s, const QColor& frame, bool protein)
 {
     QImage f = blank(74, 21, frame);
     Canvas p(&f);
-    const QRectF face(1, 1, 72, 19);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QRect face(1, 1, 72, 19);
     if (protein) {
-        // Brushed silver: a bright upper half over a darker reflective lower half.
-        QColor a(0xFA, 0xFA, 0xFA), b(0xE2, 0xE3, 0xE5), c(0xC8, 0xCA, 0xCD), d(0xEC, 0xED, 0xEE);
+        // Brushed silver, bright above a darker reflective lower half, as the caption buttons.
+        QColor a(0xFA, 0xFA, 0xFA), b(0xE6, 0xE7, 0xE9), c(0xCF, 0xD2, 0xD6), d(0xEE, 0xEF, 0xF1);
         if (s == State::Hot)
-            a = QColor(0xFF, 0xFF, 0xFF), b = QColor(0xEC, 0xEE, 0xF2),
-            c = QColor(0xD2, 0xD6, 0xDD), d = QColor(0xF5, 0xF7, 0xFA);
+            // The cool tint of the hot caption buttons.
+            a = QColor(0xFF, 0xFF, 0xFF), b = QColor(0xEE, 0xF2, 0xF8),
+            c = QColor(0xC6, 0xD2, 0xE2), d = QColor(0xE6, 0xEC, 0xF4);
         if (s == State::Down)
-            a = QColor(0xB4, 0xB6, 0xBA), b = QColor(0xC4, 0xC6, 0xC9),
-            c = QColor(0xCF, 0xD1, 0xD4), d = QColor(0xDE, 0xDF, 0xE1);
+            a = QColor(0xB0, 0xB3, 0xB8), b = QColor(0xC2, 0xC5, 0xC9),
+            c = QColor(0xCC, 0xCF, 0xD3), d = QColor(0xDC, 0xDE, 0xE1);
         p.fillRect(face, vertical(face, { { 0, a }, { 0.48, b }, { 0.52, c }, { 1, d } }));
-        p.setPen(QPen(s == State::Down ? QColor(0x8A, 0x8C, 0x90) : QColor(0xFF, 0xFF, 0xFF), 1));
-        p.drawLine(QPointF(1, 1.5), QPointF(73, 1.5));
-    } else {
-        QColor a(0xF4, 0xF6, 0xFB), b(0xC0, 0xC8, 0xDE);
-        if (s == State::Hot)
-            a = QColor(0xF8, 0xFA, 0xFF), b = QColor(0xA9, 0xB9, 0xE6);
+        p.fillRect(QRect(1, 1, 72, 1),
+            s == State::Down ? QColor(0x8A, 0x8C, 0x90) : QColor(0xFF, 0xFF, 0xFF));
         if (s == State::Down)
-            a = QColor(0x9C, 0xA8, 0xCA), b = QColor(0xDA, 0xDF, 0xEE);
-        p.fillRect(face, vertical(face, { { 0, a }, { 1, b } }));
-        p.setRenderHint(QPainter::Antialiasing, false);
-        if (s == State::Hot) {
-            p.setPen(QColor(0x44, 0x4A, 0xA0));
-            p.drawRect(1, 1, 71, 18);
-        } else if (s == State::Normal) {
-            p.setPen(QColor(0xFF, 0xFF, 0xFF));
-            p.drawLine(1, 1, 72, 1);
-            p.drawLine(1, 1, 1, 19);
-            p.setPen(QColor(0x7C, 0x86, 0xA8));
-            p.drawLine(1, 19, 72, 19);
-            p.drawLine(72, 1, 72, 19);
-        } else {
-            p.setPen(QColor(0x5C, 0x66, 0x8A));
-            p.drawLine(1, 1, 72, 1);
-            p.drawLine(1, 1, 1, 19);
-        }
+            p.fillRect(QRect(1, 1, 1, 19), QColor(0xA0, 0xA3, 0xA8));
+        return f;
+    }
+    // Pale steel tinted with the style's navy; hot gains the navy selection ring, pressed
+    // sinks into a deeper blue.
+    QColor a(0xF7, 0xF8, 0xFD), b(0xE4, 0xE8, 0xF4), c(0xCE, 0xD5, 0xEB);
+    if (s == State::Hot)
+        a = QColor(0xFF, 0xFF, 0xFF), b = QColor(0xEC, 0xF0, 0xFC), c = QColor(0xD2, 0xDA, 0xF6);
+    if (s == State::Down)
+        a = QColor(0xAE, 0xB8, 0xDC), b = QColor(0xC6, 0xCE, 0xE8), c = QColor(0xDA, 0xE0, 0xF2);
+    p.fillRect(face, vertical(face, { { 0, a }, { 0.5, b }, { 1, c } }));
+    switch (s) {
+    case State::Normal:
+        p.fillRect(QRect(1, 1, 72, 1), QColor(0xFF, 0xFF, 0xFF));
+        p.fillRect(QRect(1, 1, 1, 19), QColor(0xFF, 0xFF, 0xFF, 160));
+        break;
+    case State::Hot:
+        p.setPen(QColor(0x44, 0x4A, 0xA0));
+        p.drawRect(1, 1, 71, 18);
+        p.setPen(QColor(0xA6, 0xAE, 0xEA));
+        p.drawRect(2, 2, 69, 16);
+        break;
+    case State::Down:
+        p.fillRect(QRect(1, 1, 72, 1), QColor(0x5C, 0x68, 0xA8));
+        p.fillRect(QRect(1, 1, 1, 19), QColor(0x7C, 0x88, 0xC0));
+        break;
     }
     return f;
 }
@@ -165,13 +173,13 @@ template <typename F> QImage three(F frame)
 }
 
 const int registered = registerPictures({
-    skinPicture("MACOS_BUTTON", "MacOS", [] { return three(macButton); }),
-    skinPicture("WINXP_BUTTON", "WinXP", [] { return three(xpButton); }),
-    skinPicture("DEEPBLUE_BUTTON", "DeepBlue",
+    itemPicture(Style::MacOS, SuiItem::ButtonImage, [] { return three(macButton); }),
+    itemPicture(Style::WinXP, SuiItem::ButtonImage, [] { return three(xpButton); }),
+    itemPicture(Style::DeepBlue, SuiItem::ButtonImage,
         [] { return three([](State s) { return steelButton(s, QColor(0, 0, 0), false); }); }),
-    skinPicture("PROTEIN_BUTTON", "Protein",
+    itemPicture(Style::Protein, SuiItem::ButtonImage,
         [] { return three([](State s) { return steelButton(s, QColor(43, 43, 43), true); }); }),
-    skinPicture("BLUEGLASS_BUTTON", "BlueGlass", [] { return three(glassButton); }),
+    itemPicture(Style::BlueGlass, SuiItem::ButtonImage, [] { return three(glassButton); }),
 });
 
 } // namespace

@@ -17,6 +17,11 @@ struct BoxColors {
     qreal radius;
 };
 
+bool filledCheck(Style style)
+{
+    return style == Style::DeepBlue || style == Style::Protein;
+}
+
 // Field and tick colours per style; a disabled box fades toward the form colour.
 BoxColors boxColors(Style style, Mark m)
 {
@@ -32,13 +37,19 @@ BoxColors boxColors(Style style, Mark m)
         c = { QColor(0x1C, 0x51, 0x80), QColor(0xDC, 0xDC, 0xD7), QColor(0xFF, 0xFF, 0xFF),
             QColor(0x21, 0xA1, 0x21), 0 };
         break;
+    // DeepBlue and Protein mark a check as their caption buttons are drawn: a filled navy or
+    // graphite plate with a white tick; the empty box is a sunken white well.
     case Style::DeepBlue:
-        c = { QColor(0, 0, 0), QColor(0xDD, 0xE2, 0xF0), QColor(0xFF, 0xFF, 0xFF),
-            QColor(0x1B, 0x27, 0x5E), 0 };
+        c = m.checked ? BoxColors { QColor(0x0B, 0x12, 0x38), QColor(0x4A, 0x5A, 0xB8),
+            QColor(0x1B, 0x25, 0x66), Qt::white, 0 }
+                      : BoxColors { QColor(0x0B, 0x12, 0x38), QColor(0xD6, 0xDC, 0xEE),
+                            QColor(0xFF, 0xFF, 0xFF), Qt::white, 0 };
         break;
     case Style::Protein:
-        c = { QColor(0x2B, 0x2B, 0x2B), QColor(0xFF, 0xFF, 0xFF), QColor(0xC9, 0xCB, 0xCE),
-            QColor(0x2B, 0x2B, 0x2B), 0 };
+        c = m.checked ? BoxColors { QColor(0x2B, 0x2B, 0x2B), QColor(0x6A, 0x6E, 0x75),
+            QColor(0x2E, 0x2F, 0x32), Qt::white, 0 }
+                      : BoxColors { QColor(0x2B, 0x2B, 0x2B), QColor(0xDC, 0xDD, 0xDF),
+                            QColor(0xFF, 0xFF, 0xFF), Qt::white, 0 };
         break;
     case Style::BlueGlass:
         c = { QColor(0x2D, 0x4F, 0x9E), QColor(0xF4, 0xF9, 0xFF), QColor(0x9C, 0xC4, 0xF6),
@@ -47,10 +58,13 @@ BoxColors boxColors(Style style, Mark m)
     }
     if (!m.enabled) {
         const QColor bg = look(style).formBg;
-        c.rim = mix(c.rim, bg, 0.6);
-        c.top = mix(c.top, bg, 0.6);
-        c.bottom = mix(c.bottom, bg, 0.6);
-        c.tick = mix(c.tick, bg, 0.55);
+        // A filled plate fades less, so its white tick stays legible.
+        const qreal fade = filledCheck(style) && m.checked ? 0.45 : 0.6;
+        c.rim = mix(c.rim, bg, fade);
+        c.top = mix(c.top, bg, fade);
+        c.bottom = mix(c.bottom, bg, fade);
+        if (!filledCheck(style))
+            c.tick = mix(c.tick, bg, 0.55);
     }
     return c;
 }
@@ -70,7 +84,10 @@ QImage checkFrame(Style style, Mark m, QSize size, const QRectF& box, const QCol
     else
         p.drawRect(box.toRect().adjusted(0, 0, -1, -1));
     p.setRenderHint(QPainter::Antialiasing, true);
-    if (m.checked) {
+    if (m.checked && filledCheck(style)) {
+        // A bold tick across most of the plate, readable at 1x.
+        drawTick(p, box.adjusted(2.6, 3.2, -2.6, -3.2), c.tick, 2.0);
+    } else if (m.checked) {
         const QRectF inner = box.adjusted(
             box.width() * 0.24, box.height() * 0.27, -box.width() * 0.24, -box.height() * 0.27);
         drawTick(p, inner, c.tick, box.width() > 12 ? 2.2 : 1.8);
@@ -144,17 +161,19 @@ QImage checkListStrip(Style style)
     return hstrip(frames);
 }
 
-#define SUI_CHECKS(STYLE, PREFIX, FAMILY)                                                          \
-    skinPicture(PREFIX "_CHECKBOX", FAMILY, [] { return checkStrip(Style::STYLE); }),              \
-        skinPicture(PREFIX "_RADIOBUTTON", FAMILY, [] { return radioStrip(Style::STYLE); }),       \
-        skinPicture(PREFIX "_CHECKLIST", FAMILY, [] { return checkListStrip(Style::STYLE); })
+#define SUI_CHECKS(STYLE)                                                                          \
+    itemPicture(Style::STYLE, SuiItem::CheckBoxImage, [] { return checkStrip(Style::STYLE); }),    \
+        itemPicture(                                                                               \
+            Style::STYLE, SuiItem::RadioButtonImage, [] { return radioStrip(Style::STYLE); }),     \
+        itemPicture(                                                                               \
+            Style::STYLE, SuiItem::CheckListBoxImage, [] { return checkListStrip(Style::STYLE); })
 
 const int registered = registerPictures({
-    SUI_CHECKS(MacOS, "MACOS", "MacOS"),
-    SUI_CHECKS(WinXP, "WINXP", "WinXP"),
-    SUI_CHECKS(DeepBlue, "DEEPBLUE", "DeepBlue"),
-    SUI_CHECKS(Protein, "PROTEIN", "Protein"),
-    SUI_CHECKS(BlueGlass, "BLUEGLASS", "BlueGlass"),
+    SUI_CHECKS(MacOS),
+    SUI_CHECKS(WinXP),
+    SUI_CHECKS(DeepBlue),
+    SUI_CHECKS(Protein),
+    SUI_CHECKS(BlueGlass),
 });
 
 } // namespace

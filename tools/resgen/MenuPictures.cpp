@@ -58,7 +58,7 @@ QImage macFormBackground()
 // Near-white brushed texture: a faint diagonal grain.
 QImage proteinFormBackground()
 {
-    QImage img = blank(8, 8, QColor(0xFB, 0xFB, 0xFB));
+    QImage img = blank(8, 8, itemColor(Style::Protein, SuiItem::FormBackgroundColor));
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             if ((x + y) % 4 == 0)

@@ -2,29 +2,63 @@
 
 namespace resgen {
 
+namespace {
+// Asking for an item of another kind is a slip in the generator: stop the build there.
+const SuiThemes::TsuiBuiltinValue& builtin(Style style, int item, TsuiType kind)
+{
+    // resgen's styles run MacOS..BlueGlass from 0; the skin's from 1.
+    const auto* value = SuiThemes::BuiltinValue(TsuiUIStyle(int(style) + 1), item);
+    if (!value || SuiThemes::kThemeItems[size_t(item - 1)].kind != kind)
+        qFatal("resgen: theme item %d is not of the kind asked for", item);
+    return *value;
+}
+} // namespace
+
+QColor itemColor(Style style, int item)
+{
+    const auto bgr = uint32_t(builtin(style, item, TsuiType::Color).number);
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+int itemInt(Style style, int item)
+{
+    return builtin(style, item, TsuiType::Int).number;
+}
+
+bool itemFlag(Style style, int item)
+{
+    return builtin(style, item, TsuiType::Bool).number != 0;
+}
+
+QString itemImage(Style style, int item)
+{
+    const std::string_view name = builtin(style, item, TsuiType::Str).image;
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
 const Look& look(Style style)
 {
     static const Look looks[] = {
-        { "MACOS", "MacOS", QColor(0xE7, 0xE7, 0xE7), QColor(0x7F, 0x7F, 0x7F),
+        { "MacOS", itemColor(Style::MacOS, SuiItem::FormBackgroundColor), QColor(0x7F, 0x7F, 0x7F),
             QColor(0xFD, 0xFD, 0xFD), QColor(0xD2, 0xD2, 0xD2), QColor(0x39, 0x73, 0xC4),
             QColor(0x9C, 0xC4, 0xF2), QColor(0x1F, 0x4F, 0x96), QColor(0xC9, 0xC9, 0xC9),
             QColor(0x30, 0x30, 0x30) },
-        { "WINXP", "WinXP", QColor(0xEF, 0xEB, 0xDE), QColor(0x00, 0x3C, 0x74),
+        { "WinXP", itemColor(Style::WinXP, SuiItem::FormBackgroundColor), QColor(0x00, 0x3C, 0x74),
             QColor(0xFF, 0xFF, 0xFF), QColor(0xE3, 0xE0, 0xD2), QColor(0x00, 0x54, 0xE3),
             QColor(0x3D, 0x95, 0xFF), QColor(0x00, 0x2C, 0xC8), QColor(0xF4, 0xF1, 0xE6),
             QColor(0x21, 0xA1, 0x21) },
-        { "DEEPBLUE", "DeepBlue", QColor(0xE8, 0xE8, 0xE8), QColor(0x00, 0x00, 0x00),
-            QColor(0xEE, 0xF1, 0xF8), QColor(0xB9, 0xC3, 0xDC), QColor(0x1B, 0x27, 0x5E),
-            QColor(0x44, 0x4A, 0xA0), QColor(0x0B, 0x12, 0x38), QColor(0xD0, 0xD4, 0xE0),
-            QColor(0x10, 0x18, 0x48) },
-        { "PROTEIN", "Protein", QColor(0xFB, 0xFB, 0xFB), QColor(0x2B, 0x2B, 0x2B),
-            QColor(0xF6, 0xF6, 0xF6), QColor(0xBE, 0xC0, 0xC3), QColor(0x4A, 0x4D, 0x52),
-            QColor(0x8E, 0x93, 0x9A), QColor(0x24, 0x25, 0x28), QColor(0xDC, 0xDD, 0xDF),
-            QColor(0x2B, 0x2B, 0x2B) },
-        { "BLUEGLASS", "BlueGlass", QColor(0xE7, 0xE7, 0xE7), QColor(0x1E, 0x3C, 0x82),
-            QColor(0xDD, 0xEC, 0xFF), QColor(0x7F, 0xAE, 0xEE), QColor(0x2A, 0x5C, 0xD6),
-            QColor(0x8C, 0xC0, 0xFF), QColor(0x12, 0x2E, 0x86), QColor(0xD6, 0xE2, 0xF4),
-            QColor(0x13, 0x2C, 0x70) },
+        { "DeepBlue", itemColor(Style::DeepBlue, SuiItem::FormBackgroundColor),
+            QColor(0x00, 0x00, 0x00), QColor(0xEE, 0xF1, 0xF8), QColor(0xB9, 0xC3, 0xDC),
+            QColor(0x1B, 0x27, 0x5E), QColor(0x44, 0x4A, 0xA0), QColor(0x0B, 0x12, 0x38),
+            QColor(0xD0, 0xD4, 0xE0), QColor(0x10, 0x18, 0x48) },
+        { "Protein", itemColor(Style::Protein, SuiItem::FormBackgroundColor),
+            QColor(0x2B, 0x2B, 0x2B), QColor(0xF6, 0xF6, 0xF6), QColor(0xBE, 0xC0, 0xC3),
+            QColor(0x4A, 0x4D, 0x52), QColor(0x8E, 0x93, 0x9A), QColor(0x24, 0x25, 0x28),
+            QColor(0xDC, 0xDD, 0xDF), QColor(0x2B, 0x2B, 0x2B) },
+        { "BlueGlass", itemColor(Style::BlueGlass, SuiItem::FormBackgroundColor),
+            QColor(0x1E, 0x3C, 0x82), QColor(0xDD, 0xEC, 0xFF), QColor(0x7F, 0xAE, 0xEE),
+            QColor(0x2A, 0x5C, 0xD6), QColor(0x8C, 0xC0, 0xFF), QColor(0x12, 0x2E, 0x86),
+            QColor(0xD6, 0xE2, 0xF4), QColor(0x13, 0x2C, 0x70) },
     };
     return looks[int(style)];
 }
@@ -126,6 +160,24 @@ void drawArrow(QPainter& p, const QRectF& r, Arrow direction, qreal size, const 
     p.restore();
 }
 
+void drawPixelArrow(QPainter& p, const QRect& cell, Arrow direction, int base, const QColor& color)
+{
+    const int depth = (base + 1) / 2;
+    const bool upright = direction == Arrow::Up || direction == Arrow::Down;
+    const int across = upright ? cell.width() : cell.height();
+    const int along = upright ? cell.height() : cell.width();
+    const int a0 = (across - base) / 2, d0 = (along - depth) / 2;
+    for (int i = 0; i < depth; ++i) {
+        // Row i counted from the base; the tip is one pixel.
+        const bool tipFirst = direction == Arrow::Up || direction == Arrow::Left;
+        const int d = d0 + (tipFirst ? depth - 1 - i : i);
+        const int from = a0 + i, length = base - 2 * i;
+        const QRect run = upright ? QRect(cell.left() + from, cell.top() + d, length, 1)
+                                  : QRect(cell.left() + d, cell.top() + from, 1, length);
+        p.fillRect(run, color);
+    }
+}
+
 void drawTick(QPainter& p, const QRectF& r, const QColor& color, qreal width)
 {
     p.save();
@@ -165,6 +217,11 @@ void fillOutside(QImage& image, const QPainterPath& inside, const QRect& rect, c
 Picture skinPicture(const QString& name, const QString& family, QImage (*draw)())
 {
     return Picture { name, QStringLiteral("skin"), family, FileFormat::Bmp, draw };
+}
+
+Picture itemPicture(Style style, int item, QImage (*draw)())
+{
+    return skinPicture(itemImage(style, item), look(style).family, draw);
 }
 
 } // namespace resgen

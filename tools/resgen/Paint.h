@@ -1,6 +1,8 @@
 // Drawing helpers and the five looks shared by the picture families.
 #pragma once
 
+#include "skin/styles/Suiresdef.h"
+
 #include <QColor>
 #include <QImage>
 #include <QLinearGradient>
@@ -13,6 +15,8 @@
 
 namespace resgen {
 
+namespace SuiItem = SuiThemes::SuiItem;
+
 // Where a skin picture draws with a key, this exact colour is the transparent one.
 inline const QColor kKey(255, 0, 255);
 
@@ -20,11 +24,18 @@ enum class Style { MacOS, WinXP, DeepBlue, Protein, BlueGlass };
 inline constexpr Style kStyles[]
     = { Style::MacOS, Style::WinXP, Style::DeepBlue, Style::Protein, Style::BlueGlass };
 
+// Built-in theme item values of a style (items by SuiThemes::SuiItem), from the skin's one
+// item table, so a picture agrees with the colours and offsets the controls draw with.
+QColor itemColor(Style style, int item);
+int itemInt(Style style, int item);
+bool itemFlag(Style style, int item);
+// The resource name an image item of `style` is drawn under ("DEEPBLUE_TITLE_LEFT").
+QString itemImage(Style style, int item);
+
 // The colours one style is drawn from; each style keeps one palette so its pictures agree.
 struct Look {
-    QString prefix; // resource name prefix, "MACOS"
     QString family; // contact sheet heading, "MacOS"
-    QColor formBg; // FormBackgroundColor
+    QColor formBg; // FormBackgroundColor of the item table
     QColor border; // outer lines of controls
     QColor faceTop, faceBottom; // control faces
     QColor accent, accentLight, accentDark;
@@ -49,6 +60,9 @@ QPainterPath roundedRect(const QRectF& r, qreal radius);
 enum class Arrow { Up, Down, Left, Right };
 // A solid triangle centred in `r`, `size` pixels from base to tip.
 void drawArrow(QPainter& p, const QRectF& r, Arrow direction, qreal size, const QColor& color);
+// A pixel-exact triangle, `base` pixels across (odd) and (base + 1) / 2 deep, centred in
+// `cell` (rounded up and left): crisp at 1x where an anti-aliased one of that size blurs.
+void drawPixelArrow(QPainter& p, const QRect& cell, Arrow direction, int base, const QColor& color);
 // A tick mark filling roughly `r`.
 void drawTick(QPainter& p, const QRectF& r, const QColor& color, qreal width);
 void drawCross(QPainter& p, const QRectF& r, const QColor& color, qreal width);
@@ -71,4 +85,6 @@ void fillOutside(QImage& image, const QPainterPath& inside, const QRect& rect, c
 // A skin bitmap of group "skin" filed under its style's heading.
 struct Picture;
 Picture skinPicture(const QString& name, const QString& family, QImage (*draw)());
+// The picture of an image item of `style`, named as the item table names it.
+Picture itemPicture(Style style, int item, QImage (*draw)());
 } // namespace resgen

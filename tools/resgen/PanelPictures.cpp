@@ -165,19 +165,22 @@ QImage sideChannelButton()
     return img;
 }
 
-#define SUI_PANELS(STYLE, PREFIX, FAMILY, TW, TH, LW, LH, HW, HH, BH)                              \
-    skinPicture(PREFIX "_TAB", FAMILY, [] { return tabs(Style::STYLE, TW / 2, TH); }),             \
-        skinPicture(PREFIX "_TAB_LINE", FAMILY, [] { return tabLine(Style::STYLE, LW, LH); }),     \
-        skinPicture(PREFIX "_SIDECHENNEL_HANDLE", FAMILY,                                          \
+#define SUI_PANELS(STYLE, TW, TH, LW, LH, HW, HH, BH)                                              \
+    itemPicture(                                                                                   \
+        Style::STYLE, SuiItem::TabControlTabImage, [] { return tabs(Style::STYLE, TW / 2, TH); }), \
+        itemPicture(Style::STYLE, SuiItem::TabControlBarImage,                                     \
+            [] { return tabLine(Style::STYLE, LW, LH); }),                                         \
+        itemPicture(Style::STYLE, SuiItem::SideChannelHandleImage,                                 \
             [] { return sideHandle(Style::STYLE, HW, HH); }),                                      \
-        skinPicture(PREFIX "_SIDECHENNEL_BAR", FAMILY, [] { return sideBar(Style::STYLE, BH); })
+        itemPicture(                                                                               \
+            Style::STYLE, SuiItem::SideChannelBarImage, [] { return sideBar(Style::STYLE, BH); })
 
 const int registered = registerPictures({
-    SUI_PANELS(MacOS, "MACOS", "MacOS", 36, 27, 17, 7, 7, 84, 21),
-    SUI_PANELS(WinXP, "WINXP", "WinXP", 18, 18, 8, 1, 8, 86, 21),
-    SUI_PANELS(DeepBlue, "DEEPBLUE", "DeepBlue", 12, 17, 5, 5, 8, 83, 20),
-    SUI_PANELS(Protein, "PROTEIN", "Protein", 18, 17, 10, 5, 8, 83, 21),
-    SUI_PANELS(BlueGlass, "BLUEGLASS", "BlueGlass", 18, 17, 10, 5, 8, 86, 21),
+    SUI_PANELS(MacOS, 36, 27, 17, 7, 7, 84, 21),
+    SUI_PANELS(WinXP, 18, 18, 8, 1, 8, 86, 21),
+    SUI_PANELS(DeepBlue, 12, 17, 5, 5, 8, 83, 20),
+    SUI_PANELS(Protein, 18, 17, 10, 5, 8, 83, 21),
+    SUI_PANELS(BlueGlass, 18, 17, 10, 5, 8, 86, 21),
     skinPicture("PANEL_BUTTON", "Shared", panelButton),
     skinPicture("SIDECHANNEL_BTN", "Shared", sideChannelButton),
 });

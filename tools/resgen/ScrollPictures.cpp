@@ -10,21 +10,76 @@ enum class State { Normal, Hot, Down };
 
 QColor scrollBackground(Style s)
 {
-    switch (s) {
-    case Style::MacOS:
-        return QColor(0xC9, 0xC9, 0xC9);
-    case Style::WinXP:
-        return QColor(0xF9, 0xF9, 0xF9);
-    case Style::BlueGlass:
-        return QColor(0xF4, 0xF4, 0xF4);
-    default:
-        return QColor(0xF5, 0xF5, 0xF5);
+    return itemColor(s, SuiItem::ScrollBarBackgroundColor);
+}
+
+// DeepBlue and Protein draw scroll buttons and thumbs as they draw their caption buttons: navy
+// plates with white glyphs, and brushed silver with graphite glyphs; one outline each.
+struct FamilyFace {
+    QColor rim, lit, top, bottom, glyph;
+};
+
+FamilyFace familyFace(Style s, State st)
+{
+    if (s == Style::DeepBlue) {
+        switch (st) {
+        case State::Normal:
+            return { QColor(0x0B, 0x12, 0x38), QColor(0x8A, 0x96, 0xE0), QColor(0x4A, 0x5A, 0xB8),
+                QColor(0x1B, 0x25, 0x66), Qt::white };
+        case State::Hot:
+            return { QColor(0x0B, 0x12, 0x38), QColor(0xB4, 0xBE, 0xF4), QColor(0x66, 0x76, 0xD6),
+                QColor(0x2A, 0x36, 0x8C), Qt::white };
+        case State::Down:
+            return { QColor(0x0B, 0x12, 0x38), QColor(0x2A, 0x34, 0x78), QColor(0x12, 0x1A, 0x50),
+                QColor(0x2E, 0x3A, 0x90), Qt::white };
+        }
     }
+    switch (st) {
+    case State::Normal:
+        return { QColor(0x2B, 0x2B, 0x2B), QColor(0xFF, 0xFF, 0xFF), QColor(0xF4, 0xF4, 0xF5),
+            QColor(0xA8, 0xAC, 0xB2), QColor(0x2B, 0x2B, 0x2B) };
+    case State::Hot:
+        // Hot takes the cool tint of the hot caption buttons.
+        return { QColor(0x2B, 0x2B, 0x2B), QColor(0xFF, 0xFF, 0xFF), QColor(0xFF, 0xFF, 0xFF),
+            QColor(0x9E, 0xB0, 0xCA), QColor(0x2B, 0x2B, 0x2B) };
+    case State::Down:
+        return { QColor(0x2B, 0x2B, 0x2B), QColor(0x80, 0x84, 0x8A), QColor(0x90, 0x94, 0x9A),
+            QColor(0xCC, 0xCE, 0xD2), QColor(0x2B, 0x2B, 0x2B) };
+    }
+    return {};
+}
+
+bool familyStyle(Style s)
+{
+    return s == Style::DeepBlue || s == Style::Protein;
+}
+
+// A square plate: outline, lit inner line along the top and the leading side, then the face
+// shaded across the bar's thickness.
+void paintFamilyFace(QPainter& p, Style s, const QRect& r, State st, bool acrossIsVertical)
+{
+    const FamilyFace f = familyFace(s, st);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(r, f.rim);
+    const QRect inner = r.adjusted(1, 1, -1, -1);
+    p.fillRect(inner,
+        acrossIsVertical ? vertical(inner, { { 0, f.top }, { 1, f.bottom } })
+                         : horizontal(inner, { { 0, f.top }, { 1, f.bottom } }));
+    QColor lit = f.lit;
+    lit.setAlpha(170);
+    p.fillRect(QRect(inner.left(), inner.top(), inner.width(), 1), lit);
+    p.fillRect(QRect(inner.left(), inner.top(), 1, inner.height()), lit);
+    p.restore();
 }
 
 // The face of a scroll button or thumb, shaded across its thickness.
 void paintFace(QPainter& p, Style s, const QRectF& r, State st, bool acrossIsVertical, bool thumb)
 {
+    if (familyStyle(s)) {
+        paintFamilyFace(p, s, r.toRect(), st, acrossIsVertical);
+        return;
+    }
     const Look& l = look(s);
     QColor a = l.faceTop, b = l.faceBottom, rim = l.border;
     switch (s) {
@@ -84,10 +139,10 @@ QImage scrollButtons(Style s, int w, int h)
             QImage f = blank(w, h, scrollBackground(s));
             Canvas p(&f);
             paintFace(p, s, QRectF(0, 0, w, h), st, false, false);
-            QRectF c(0, 0, w, h);
-            if (st == State::Down)
-                c.translate(0.5, 0.5);
-            drawArrow(p, c, dir, 3.5, arrowColor(s, st));
+            // 7 x 4 and pixel-sharp, so the arrow reads at 1x; pressed one pixel down and right.
+            const int shift = st == State::Down ? 1 : 0;
+            drawPixelArrow(p, QRect(shift, shift, w, h), dir, 7,
+                familyStyle(s) ? familyFace(s, st).glyph : arrowColor(s, st));
             frames.push_back(f);
         }
     return hstrip(frames);
@@ -109,7 +164,12 @@ QImage thumb(Style s, int piece)
     for (int x = piece; x < 2 * piece; ++x)
         q.drawImage(x, 0, column);
     // Grip ridges on the caps' inner side, where the thumb's centre shows them.
-    q.setPen(look(s).border.lighter(s == Style::DeepBlue || s == Style::Protein ? 400 : 130));
+    QColor ridge = look(s).border.lighter(130);
+    if (familyStyle(s)) {
+        ridge = familyFace(s, State::Normal).glyph;
+        ridge.setAlpha(s == Style::DeepBlue ? 170 : 120);
+    }
+    q.setPen(ridge);
     q.drawLine(piece - 2, 5, piece - 2, h - 6);
     q.drawLine(2 * piece + 1, 5, 2 * piece + 1, h - 6);
     return img;
@@ -135,28 +195,29 @@ QImage scrollButtonPair(Style s, int h, QColor face, QColor rim)
     return hstrip(frames);
 }
 
-#define SUI_SCROLL(STYLE, PREFIX, FAMILY, BW, BH, PIECE)                                           \
-    skinPicture(                                                                                   \
-        PREFIX "_SCROLLBAR_BUTTON", FAMILY, [] { return scrollButtons(Style::STYLE, BW, BH); }),   \
-        skinPicture(PREFIX "_SCROLLBAR_TRACK", FAMILY, [] { return thumb(Style::STYLE, PIECE); })
+#define SUI_SCROLL(STYLE, BW, BH, PIECE)                                                           \
+    itemPicture(Style::STYLE, SuiItem::ScrollBarButtonImage,                                       \
+        [] { return scrollButtons(Style::STYLE, BW, BH); }),                                       \
+        itemPicture(Style::STYLE, SuiItem::ScrollBarSliderImage,                                   \
+            [] { return thumb(Style::STYLE, PIECE); })
 
 const int registered = registerPictures({
-    SUI_SCROLL(MacOS, "MACOS", "MacOS", 16, 22, 11),
-    SUI_SCROLL(WinXP, "WINXP", "WinXP", 16, 17, 7),
-    SUI_SCROLL(DeepBlue, "DEEPBLUE", "DeepBlue", 16, 16, 7),
-    SUI_SCROLL(Protein, "PROTEIN", "Protein", 16, 16, 7),
-    SUI_SCROLL(BlueGlass, "BLUEGLASS", "BlueGlass", 17, 16, 7),
-    skinPicture("MACOS_SCROLLBUTTON", "MacOS",
+    SUI_SCROLL(MacOS, 16, 22, 11),
+    SUI_SCROLL(WinXP, 16, 17, 7),
+    SUI_SCROLL(DeepBlue, 16, 16, 7),
+    SUI_SCROLL(Protein, 16, 16, 7),
+    SUI_SCROLL(BlueGlass, 17, 16, 7),
+    itemPicture(Style::MacOS, SuiItem::ScrollButtonImage,
         [] {
             return scrollButtonPair(
                 Style::MacOS, 18, QColor(0xD8, 0xD8, 0xD8), QColor(0x7F, 0x7F, 0x7F));
         }),
-    skinPicture("WINXP_SCROLLBUTTON", "WinXP",
+    itemPicture(Style::WinXP, SuiItem::ScrollButtonImage,
         [] {
             return scrollButtonPair(Style::WinXP, 18, QColor(0xC6, 0xD3, 0xEF), QColor(0x3169C6));
         }),
     // One picture serves DeepBlue, Protein and BlueGlass.
-    skinPicture("MORE_SCROLLBUTTON", "Shared",
+    skinPicture(itemImage(Style::DeepBlue, SuiItem::ScrollButtonImage), "Shared",
         [] {
             return scrollButtonPair(
                 Style::DeepBlue, 17, QColor(0xDC, 0xE0, 0xEA), QColor(0x44, 0x4A, 0x70));

@@ -29,6 +29,21 @@ int titleHeight(Style s)
     return 23;
 }
 
+QColor borderOf(Style s)
+{
+    return itemColor(s, SuiItem::FormBorderColor);
+}
+
+int borderWidthOf(Style s)
+{
+    return itemInt(s, SuiItem::FormBorderWidthInt);
+}
+
+int cornerOf(Style s)
+{
+    return itemInt(s, SuiItem::FormRoundCornerInt);
+}
+
 // The band every title picture of a style shares, so the three pieces and the opaque
 // buttons meet without a seam. Only vertical variation: the centre piece is stretched.
 void paintBand(QPainter& p, Style s, int width)
@@ -38,38 +53,50 @@ void paintBand(QPainter& p, Style s, int width)
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     switch (s) {
-    case Style::MacOS:
-        p.fillRect(
-            r, vertical(r, { { 0, QColor(0xF6, 0xF6, 0xF6) }, { 1, QColor(0xC8, 0xC8, 0xC8) } }));
-        // Fine pinstripes: every other row a touch lighter.
-        for (int y = 2; y < h - 1; y += 2)
-            p.fillRect(QRect(0, y, width, 1), QColor(255, 255, 255, 70));
-        p.fillRect(QRect(0, 0, width, 1), QColor(0x7F, 0x7F, 0x7F));
+    case Style::MacOS: {
+        // Light brushed metal lit from above: near-white under the top highlight, falling to
+        // silver, the fall steepening softly past the middle like a polished bar.
+        p.fillRect(r,
+            vertical(r,
+                { { 0, QColor(0xFD, 0xFD, 0xFD) }, { 0.42, QColor(0xEA, 0xEA, 0xEA) },
+                    { 0.62, QColor(0xD6, 0xD6, 0xD6) }, { 1, QColor(0xBC, 0xBC, 0xBC) } }));
+        // A sheen over the upper half that fades out without an edge.
+        const QRectF sheen(0, 1, width, h * 0.5);
+        p.fillRect(sheen,
+            vertical(
+                sheen, { { 0, QColor(255, 255, 255, 170) }, { 1, QColor(255, 255, 255, 0) } }));
+        // Pinstripes kept faint, so they read as texture and not as lines.
+        for (int y = 3; y < h - 2; y += 2)
+            p.fillRect(QRect(0, y, width, 1), QColor(0, 0, 0, 12));
+        p.fillRect(QRect(0, 0, width, 1), borderOf(s));
         p.fillRect(QRect(0, 1, width, 1), QColor(0xFF, 0xFF, 0xFF));
-        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x8E, 0x8E, 0x8E));
+        p.fillRect(QRect(0, h - 2, width, 1), QColor(0xB4, 0xB4, 0xB4));
+        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x86, 0x86, 0x86));
         break;
+    }
     case Style::WinXP:
         p.fillRect(r,
             vertical(r,
                 { { 0, QColor(0x00, 0x58, 0xEE) }, { 0.1, QColor(0x3D, 0x95, 0xFF) },
                     { 0.24, QColor(0x1E, 0x6E, 0xF4) }, { 0.62, QColor(0x02, 0x56, 0xE6) },
                     { 0.86, QColor(0x00, 0x4F, 0xDC) }, { 1, QColor(0x00, 0x3D, 0xCC) } }));
-        p.fillRect(QRect(0, 0, width, 1), QColor(0x00, 0x2C, 0xC8));
+        p.fillRect(QRect(0, 0, width, 1), borderOf(s));
         break;
-    case Style::DeepBlue:
-        p.fillRect(QRectF(0, 0, width, 22),
-            vertical(QRectF(0, 0, width, 22),
-                { { 0, QColor(0x34, 0x44, 0x9C) }, { 0.45, QColor(0x1E, 0x2A, 0x6E) },
-                    { 1, QColor(0x12, 0x1A, 0x50) } }));
-        // The lower ribbon under the caption row.
-        p.fillRect(QRectF(0, 22, width, h - 22),
-            vertical(QRectF(0, 22, width, h - 22),
-                { { 0, QColor(0x0B, 0x12, 0x38) }, { 1, QColor(0x2C, 0x38, 0x86) } }));
-        p.fillRect(QRect(0, 22, width, 1), QColor(0x5C, 0x68, 0xC4));
-        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x08, 0x0D, 0x2A));
-        p.fillRect(QRect(0, 1, width, 1), QColor(0x58, 0x68, 0xC0));
-        p.fillRect(QRect(0, 0, width, 1), QColor(0, 0, 0));
+    case Style::DeepBlue: {
+        // One deep navy body from edge to edge, deepening smoothly, so the caption row and the
+        // rows beneath it read as one bar.
+        p.fillRect(r,
+            vertical(r,
+                { { 0, QColor(0x2E, 0x3C, 0x92) }, { 0.4, QColor(0x1E, 0x29, 0x74) },
+                    { 1, QColor(0x10, 0x17, 0x4A) } }));
+        const QRectF sheen(0, 2, width, h * 0.5);
+        p.fillRect(sheen,
+            vertical(sheen, { { 0, QColor(255, 255, 255, 34) }, { 1, QColor(255, 255, 255, 0) } }));
+        p.fillRect(QRect(0, 0, width, 1), borderOf(s));
+        p.fillRect(QRect(0, 1, width, 1), QColor(0x58, 0x66, 0xC0));
+        p.fillRect(QRect(0, h - 1, width, 1), QColor(0x08, 0x0C, 0x2C));
         break;
+    }
     case Style::Protein:
         p.fillRect(r,
             vertical(r,
@@ -102,28 +129,6 @@ QImage band(Style s, int width)
     return img;
 }
 
-QColor borderOf(Style s)
-{
-    switch (s) {
-    case Style::MacOS:
-        return QColor(0x7F, 0x7F, 0x7F);
-    case Style::WinXP:
-        return QColor(0x00, 0x2C, 0xC8);
-    default:
-        return QColor(0, 0, 0);
-    }
-}
-
-int borderWidthOf(Style s)
-{
-    return s == Style::WinXP ? 3 : 1;
-}
-
-int cornerOf(Style s)
-{
-    return s == Style::WinXP ? 13 : s == Style::BlueGlass ? 11 : 0;
-}
-
 // Where the window region rounds a top corner (an ellipse `corner` pixels across), the
 // picture shows the form colour outside and the border arc along the curve.
 void roundTopCorner(QPainter& p, Style s, int width, bool right)
@@ -147,6 +152,44 @@ void roundTopCorner(QPainter& p, Style s, int width, bool right)
     p.restore();
 }
 
+// DeepBlue's end caps: a brighter royal plate behind the control box and one behind the
+// caption buttons, each with a lit inner edge and a rounded lower corner, so the bar has two
+// finished ends instead of running out into the window edge.
+void deepBlueCap(QPainter& p, int width, int h, bool right)
+{
+    // Inner edge: clear of the control box (columns 3 to 21) and of the caption (from 27) on
+    // the left, and of the three buttons (the last 62 columns) on the right.
+    const qreal edge = right ? 66.5 : 23.5;
+    const qreal radius = 7;
+    // A rounded rectangle reaching past the picture on three sides: only its lower inner
+    // corner shows, so the plate meets the top edge square and runs out of the window edge.
+    const QRectF plateRect = right ? QRectF(width - edge, -20, edge + 20, h - 0.5 + 20)
+                                   : QRectF(-20, -20, edge + 20, h - 0.5 + 20);
+    const QPainterPath plate = roundedRect(plateRect, radius);
+    const QRectF r(0, 0, width, h);
+    p.save();
+    p.setPen(Qt::NoPen);
+    // A one-pixel shadow on the band side, so the plate stands slightly raised.
+    p.setBrush(QColor(0x06, 0x0A, 0x2A, 150));
+    p.drawPath(plate.translated(right ? -1 : 1, 1));
+    p.setBrush(vertical(r,
+        { { 0, QColor(0x64, 0x72, 0xD4) }, { 0.45, QColor(0x3A, 0x48, 0xA8) },
+            { 1, QColor(0x22, 0x2C, 0x78) } }));
+    p.drawPath(plate);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0xA8, 0xB2, 0xF4, 220), 1));
+    p.drawPath(roundedRect(plateRect.adjusted(0.5, 0.5, -0.5, -0.5), radius - 0.5));
+    p.restore();
+    // The outer lines run on over the plate: black top edge, lit line, dark base.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(QRect(0, 0, width, 1), borderOf(Style::DeepBlue));
+    const int from = right ? width - int(edge) : 0, to = right ? width : int(edge);
+    p.fillRect(QRect(from, 1, to - from, 1), QColor(0xB0, 0xBA, 0xF6));
+    p.fillRect(QRect(0, h - 1, width, 1), QColor(0x08, 0x0C, 0x2C));
+    p.restore();
+}
+
 // Left piece: the band with the window's left border and, where the frame rounds its top
 // corners, the arc; outside the arc the window region cuts the pixels away anyway.
 QImage leftPiece(Style s, int width)
@@ -167,12 +210,8 @@ QImage leftPiece(Style s, int width)
         for (int x = -h; x < width * 0.6; x += 6)
             p.drawLine(QPointF(x, h - 1), QPointF(x + h, 1));
     }
-    if (s == Style::DeepBlue) {
-        QRectF glow(0, 2, width, 20);
-        p.fillRect(glow,
-            horizontal(
-                glow, { { 0, QColor(0x7A, 0x88, 0xE0, 90) }, { 1, QColor(0x7A, 0x88, 0xE0, 0) } }));
-    }
+    if (s == Style::DeepBlue)
+        deepBlueCap(p, width, h, false);
     if (s == Style::BlueGlass) {
         // Glare on the glass at the left end.
         p.setPen(Qt::NoPen);
@@ -206,6 +245,10 @@ QImage rightPiece(Style s, int width)
         p.fillRect(QRect(width - bw, 0, bw, h), borderOf(s));
     if (s == Style::MacOS)
         p.fillRect(QRect(width - 1, 1, 1, h - 2), QColor(0xD8, 0xD8, 0xD8));
+    if (s == Style::DeepBlue) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        deepBlueCap(p, width, h, true);
+    }
     roundTopCorner(p, s, width, true);
     return img;
 }
@@ -262,21 +305,10 @@ int buttonSize(Style s)
     return s == Style::MacOS ? 17 : s == Style::WinXP ? 21 : 19;
 }
 
-// Image row the buttons stand on (TitleBarButtonTopInt): the opaque ones copy the band there.
+// Image row the buttons stand on: the opaque ones copy the band there.
 int buttonTop(Style s)
 {
-    switch (s) {
-    case Style::MacOS:
-        return 4;
-    case Style::WinXP:
-        return 5;
-    case Style::DeepBlue:
-    case Style::Protein:
-        return 2;
-    case Style::BlueGlass:
-        return 6;
-    }
-    return 2;
+    return itemInt(s, SuiItem::TitleBarButtonTopInt);
 }
 
 QImage titleButton(Style s, Glyph g, State st)
@@ -335,41 +367,50 @@ QImage titleButton(Style s, Glyph g, State st)
         break;
     }
     case Style::DeepBlue: {
-        const QRectF box(0.5, 0.5, n - 1, n - 1);
-        QColor a(0x3C, 0x4C, 0xA8), b(0x16, 0x20, 0x5E), rim(0x7A, 0x86, 0xD8);
+        // Navy plates as the scroll buttons and checked boxes draw them: a navy-black outline,
+        // a lit line along the top and the left, the face deepening downward.
+        QColor a(0x4A, 0x5A, 0xB8), b(0x1B, 0x25, 0x66), lit(0x8A, 0x96, 0xE0);
         if (st == State::Hot)
-            a = QColor(0x5A, 0x6A, 0xD0), b = QColor(0x2A, 0x36, 0x8C),
-            rim = QColor(0xB4, 0xBE, 0xF4);
+            a = QColor(0x66, 0x76, 0xD6), b = QColor(0x2A, 0x36, 0x8C),
+            lit = QColor(0xB4, 0xBE, 0xF4);
         if (st == State::Down)
-            a = QColor(0x0E, 0x16, 0x46), b = QColor(0x2A, 0x36, 0x8C),
-            rim = QColor(0x5C, 0x68, 0xC4);
+            a = QColor(0x12, 0x1A, 0x50), b = QColor(0x2E, 0x3A, 0x90),
+            lit = QColor(0x2A, 0x34, 0x78);
         if (danger && st != State::Normal)
-            a = QColor(0xC8, 0x4A, 0x52), b = QColor(0x7A, 0x14, 0x24);
+            a = QColor(0xD0, 0x56, 0x5E), b = QColor(0x7A, 0x14, 0x24),
+            lit = QColor(0xF0, 0xA8, 0xAC);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(rim);
-        p.setBrush(vertical(box, { { 0, a }, { 1, b } }));
-        p.drawRect(QRect(0, 0, n - 1, n - 1));
+        p.fillRect(QRect(0, 0, n, n), QColor(0x0B, 0x12, 0x38));
+        const QRect face(1, 1, n - 2, n - 2);
+        p.fillRect(face, vertical(face, { { 0, a }, { 1, b } }));
+        lit.setAlpha(170);
+        p.fillRect(QRect(1, 1, n - 2, 1), lit);
+        p.fillRect(QRect(1, 1, 1, n - 2), lit);
         p.setRenderHint(QPainter::Antialiasing, true);
         glyphBox = cell.adjusted(5, 5, -5, -5);
         break;
     }
     case Style::Protein: {
-        // Silver orbs on the key colour (the title draws them transparently).
+        // Brushed silver plates with the push buttons' square-cut look and outline, the
+        // corners eased just enough to sit on the key (the title draws them transparently).
         f.fill(QColor(0x4A, 0x4D, 0x52));
-        const QRectF orb(1, 1, n - 2, n - 2);
-        QColor a(0xF4, 0xF4, 0xF5), b(0x8C, 0x90, 0x96);
-        if (st == State::Hot)
-            a = QColor(0xFF, 0xFF, 0xFF),
-            b = danger ? QColor(0xC0, 0x60, 0x58) : QColor(0x8E, 0xA6, 0xC8);
+        const QRectF plate(0.5, 0.5, n - 1, n - 1);
+        QColor a(0xFA, 0xFA, 0xFA), b(0xE6, 0xE7, 0xE9), c(0xC4, 0xC7, 0xCC), d(0xE4, 0xE5, 0xE8);
+        if (st == State::Hot) {
+            a = QColor(0xFF, 0xFF, 0xFF), b = QColor(0xEE, 0xF2, 0xF8);
+            c = danger ? QColor(0xD8, 0x9A, 0x94) : QColor(0xB4, 0xC4, 0xDC);
+            d = danger ? QColor(0xEE, 0xD0, 0xCC) : QColor(0xDE, 0xE6, 0xF2);
+        }
         if (st == State::Down)
-            a = QColor(0x70, 0x74, 0x7A), b = QColor(0xD0, 0xD2, 0xD6);
-        p.setPen(QPen(QColor(0x1C, 0x1D, 0x1F), 1));
-        p.setBrush(vertical(orb, { { 0, a }, { 0.5, mix(a, b, 0.5) }, { 1, b } }));
-        p.drawEllipse(orb.adjusted(0.5, 0.5, -0.5, -0.5));
-        shape.addEllipse(orb);
+            a = QColor(0x9C, 0xA0, 0xA6), b = QColor(0xB4, 0xB7, 0xBC),
+            c = QColor(0xC2, 0xC5, 0xCA), d = QColor(0xD4, 0xD6, 0xDA);
+        p.setPen(QPen(QColor(0x2B, 0x2B, 0x2B), 1));
+        p.setBrush(vertical(plate, { { 0, a }, { 0.48, b }, { 0.52, c }, { 1, d } }));
+        p.drawRoundedRect(plate, 2.5, 2.5);
+        shape.addRoundedRect(QRectF(0, 0, n, n), 3, 3);
         glyph = QColor(0x2B, 0x2B, 0x2B);
-        glyphBox = cell.adjusted(6, 6, -6, -6);
-        glyphWidth = 1.5;
+        glyphBox = cell.adjusted(5.5, 5.5, -5.5, -5.5);
+        glyphWidth = 1.6;
         break;
     }
     case Style::BlueGlass: {
@@ -414,18 +455,22 @@ QImage buttonStrip(Style s)
     return hstrip(frames);
 }
 
-#define SUI_TITLE(STYLE, PREFIX, FAMILY, LEFT, CLIENT, RIGHT)                                      \
-    skinPicture(PREFIX "_TITLEBTN", FAMILY, [] { return buttonStrip(Style::STYLE); }),             \
-        skinPicture(PREFIX "_TITLE_LEFT", FAMILY, [] { return leftPiece(Style::STYLE, LEFT); }),   \
-        skinPicture(PREFIX "_TITLE_CLIENT", FAMILY, [] { return band(Style::STYLE, CLIENT); }),    \
-        skinPicture(PREFIX "_TITLE_RIGHT", FAMILY, [] { return rightPiece(Style::STYLE, RIGHT); })
+#define SUI_TITLE(STYLE, LEFT, CLIENT, RIGHT)                                                      \
+    itemPicture(                                                                                   \
+        Style::STYLE, SuiItem::TitleBarButtonImage, [] { return buttonStrip(Style::STYLE); }),     \
+        itemPicture(Style::STYLE, SuiItem::TitleBarLeftImage,                                      \
+            [] { return leftPiece(Style::STYLE, LEFT); }),                                         \
+        itemPicture(Style::STYLE, SuiItem::TitleBarClientImage,                                    \
+            [] { return band(Style::STYLE, CLIENT); }),                                            \
+        itemPicture(Style::STYLE, SuiItem::TitleBarRightImage,                                     \
+            [] { return rightPiece(Style::STYLE, RIGHT); })
 
 const int registered = registerPictures({
-    SUI_TITLE(MacOS, "MACOS", "MacOS", 48, 49, 48),
-    SUI_TITLE(WinXP, "WINXP", "WinXP", 35, 37, 35),
-    SUI_TITLE(DeepBlue, "DEEPBLUE", "DeepBlue", 97, 98, 97),
-    SUI_TITLE(Protein, "PROTEIN", "Protein", 441, 1, 1),
-    SUI_TITLE(BlueGlass, "BLUEGLASS", "BlueGlass", 162, 179, 101),
+    SUI_TITLE(MacOS, 48, 49, 48),
+    SUI_TITLE(WinXP, 35, 37, 35),
+    SUI_TITLE(DeepBlue, 97, 98, 97),
+    SUI_TITLE(Protein, 441, 1, 1),
+    SUI_TITLE(BlueGlass, 162, 179, 101),
 });
 
 } // namespace
