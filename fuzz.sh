@@ -5,8 +5,11 @@ cd "$(dirname "$0")"
 seconds="${FUZZ_SECONDS:-45}"
 bash scripts/deps.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORLENDA_FUZZ=ON -DORLENDA_TESTS=OFF -DORLENDA_BENCH=OFF >/dev/null
-cmake --build build-fuzz
+  -DORLENDA_FUZZ=ON -DORLENDA_TESTS=OFF -DORLENDA_BENCH=OFF ${ORLENDA_CMAKE_ARGS:-} >/dev/null
+# Only the fuzz targets and what they link: the program and the gallery are not fuzzed.
+targets=()
+for src in fuzz/*.cpp; do targets+=("fuzz_$(basename "$src" .cpp)"); done
+cmake --build build-fuzz --target "${targets[@]}"
 status=0
 for target in build-fuzz/bin/fuzz_*; do
   [ -x "$target" ] || continue
@@ -17,6 +20,7 @@ for target in build-fuzz/bin/fuzz_*; do
   echo "== $name for ${seconds}s"
   args=("$corpus")
   [ -d "$seeds" ] && args+=("$seeds")
+  [ -f "fuzz/${name#fuzz_}.dict" ] && args=("-dict=fuzz/${name#fuzz_}.dict" "${args[@]}")
   if ! QT_QPA_PLATFORM=offscreen "$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
         -artifact_prefix="build-fuzz/$name-" "${args[@]}" 2>"build-fuzz/$name.log"; then
     tail -40 "build-fuzz/$name.log"

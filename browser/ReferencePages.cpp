@@ -6,9 +6,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <QTreeWidgetItem>
 
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace ReferencePages {
 
@@ -120,17 +124,31 @@ std::string itemPage(const tagSysValItem& item)
 
 bool writePage(const std::string& path, const std::string& bytes)
 {
-    // Binary: the templates carry their own CR LF and must reach the disk unchanged. The page is
-    // overwritten in place and then cut to length: truncating a file to nothing first makes
-    // some file systems flush it to disk on close, a cost paid on every selection.
-    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)
-        && !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    // The new page is written beside the old one and renamed over it once complete, so the view
+    // reads the old page or the whole new one, never new bytes followed by stale ones (a disk
+    // that fills part way). Binary: the templates carry their own CR LF. No sync to disk: the
+    // page is written again on the next selection, and a sync would cost every selection.
+    const QString name = QFile::decodeName(QByteArray::fromStdString(path));
+    QTemporaryFile file(name + QStringLiteral(".XXXXXX"));
+    if (!file.open())
         return false;
     const qint64 size = qint64(bytes.size());
-    file.write(bytes.data(), size);
-    if (file.size() > size)
-        file.resize(size);
+    if (file.write(bytes.data(), size) != size || !file.flush())
+        return false;
+    // A temporary file is private to its owner; the page keeps the old page's permissions, or
+    // gets those of any new file.
+    const QFileInfo old(name);
+    file.setPermissions(old.exists()
+            ? old.permissions()
+            : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(file.fileName()).toStdString(), path, error);
+    if (error)
+        return false; // the temporary file is removed with its object
+    file.setAutoRemove(false);
     return true;
 }
 

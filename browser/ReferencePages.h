@@ -27,12 +27,12 @@ std::string pageUrl(const std::string& path);
 std::string groupPage(const std::string& label, const std::vector<const tagSysValItem*>& rows);
 std::string itemPage(const tagSysValItem& item);
 
-// Creates or truncates the file and writes the bytes as they are (CR LF stays CR LF).
-// Returns false when the file cannot be opened.
+// Replaces the file with the bytes as they are (CR LF stays CR LF), all at once: false when the
+// page cannot be written, and then the old file stays as it was.
 bool writePage(const std::string& path, const std::string& bytes);
 
 // Write the page of a top-level node (the group) or a value node (the item) and show it.
-// A null node, a value node without record or a file that cannot be opened does nothing.
+// A null node, a value node without record or a page that cannot be written shows nothing new.
 void WriteGroupPage(const QTreeWidgetItem* node, const ShowUrlFunction& showUrl);
 void WriteItemPage(const QTreeWidgetItem* node, const ShowUrlFunction& showUrl);
 

@@ -1,76 +1,137 @@
 #include "catalogue/OrlendaData.h"
 
+#include "catalogue/CatalogueError.h"
+
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <new>
-#include <stdexcept>
 
 namespace {
 
-// Shared by every catalogue: loads never run at the same time (one GUI thread).
-char ReadBuffer[OrlendaData::kReadBufferSize];
-char StreamBuffer[OrlendaData::kStreamBufferSize];
+// The file seen through one bounded window: every field is parsed from memory, and a field that
+// runs past the window's end is moved to its front before the next fread. Memory is the records
+// plus one window, whatever the file's size. The window lives on the stack: a block this large
+// freed on the heap makes the allocator sweep every small free chunk it holds.
+class FileWindow {
+public:
+    explicit FileWindow(std::FILE* file)
+        : m_file(file)
+    {
+    }
 
-// The file never leaves the loading thread, so stdio's per-call locking buys nothing. With
-// glibc, bytes that lie whole in the stream's buffer are taken from it directly, as
-// getc_unlocked does: the block reader's call costs more than most fields of a record.
-// Returns where the next size bytes lie and moves past them, or null when they are not there
-// whole (the caller then uses the block reader).
-const char* takeBuffered(std::FILE* file, std::size_t size)
-{
-#if defined(__GLIBC__)
-    if (std::size_t(file->_IO_read_end - file->_IO_read_ptr) >= size) {
-        const char* bytes = file->_IO_read_ptr;
-        file->_IO_read_ptr += size;
+    // Where the next size bytes lie, moving past them; null when the file ends before them.
+    // size is at most the window's size.
+    const char* take(std::size_t size)
+    {
+        if (m_end - m_pos < size && !refill(size))
+            return nullptr;
+        const char* bytes = m_bytes.data() + m_pos;
+        m_pos += size;
         return bytes;
     }
-#else
-    (void)file;
-    (void)size;
-#endif
-    return nullptr;
-}
 
-std::size_t readBytes(std::FILE* file, char* to, std::size_t size)
-{
-    if (const char* bytes = takeBuffered(file, size)) {
-        std::memcpy(to, bytes, size);
-        return size;
+    bool readUInt32(uint32_t& value)
+    {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(take(4));
+        if (!bytes)
+            return false;
+        value = uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16
+            | uint32_t(bytes[3]) << 24;
+        return true;
     }
-#if defined(__GLIBC__)
-    return fread_unlocked(to, 1, size, file);
-#else
-    return std::fread(to, 1, size, file);
-#endif
-}
 
-bool readUInt32(std::FILE* file, uint32_t& value)
+    bool readInt32(int32_t& value)
+    {
+        uint32_t raw;
+        if (!readUInt32(raw))
+            return false;
+        value = static_cast<int32_t>(raw);
+        return true;
+    }
+
+private:
+    bool refill(std::size_t size)
+    {
+        const std::size_t kept = m_end - m_pos;
+        std::memmove(m_bytes.data(), m_bytes.data() + m_pos, kept);
+        m_pos = 0;
+        m_end = kept;
+        while (m_end < size && !m_atEnd) {
+            const std::size_t wanted = OrlendaData::kWindowSize - m_end;
+            const std::size_t got = std::fread(m_bytes.data() + m_end, 1, wanted, m_file);
+            m_end += got;
+            // A short read is the end of the file or an error; either way nothing more comes.
+            m_atEnd = got < wanted;
+        }
+        return m_end >= size;
+    }
+
+    std::FILE* m_file;
+    std::array<char, OrlendaData::kWindowSize> m_bytes;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    bool m_atEnd = false;
+};
+
+// The text of one string: its bytes up to the first NUL, valid until the next read.
+struct Text {
+    const char* bytes = nullptr;
+    std::size_t length = 0;
+};
+
+bool ReadString(FileWindow& file, Text& text)
 {
-    unsigned char bytes[4];
-    if (readBytes(file, reinterpret_cast<char*>(bytes), sizeof bytes) != sizeof bytes)
+    uint32_t length = 0;
+    if (!file.readUInt32(length))
         return false;
-    value = uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16
-        | uint32_t(bytes[3]) << 24;
+    // A string longer than the read buffer's limit is a broken record: nothing is read past the
+    // window and nothing is allocated from the length field.
+    if (length > OrlendaData::kReadBufferSize - 1)
+        return false;
+    const char* bytes = file.take(length);
+    if (!bytes)
+        return false;
+    // The text ends at the first NUL byte of what was read.
+    const void* nul = length > 0 ? std::memchr(bytes, '\0', length) : nullptr;
+    text.bytes = bytes;
+    text.length = nul ? std::size_t(static_cast<const char*>(nul) - bytes) : length;
     return true;
 }
 
-bool readInt32(std::FILE* file, int32_t& value)
-{
-    uint32_t raw;
-    if (!readUInt32(file, raw))
-        return false;
-    value = static_cast<int32_t>(raw);
-    return true;
-}
-
-// Copies the text of the read buffer into a fixed field; longer names and length texts are
-// cut to fit rather than failing the record, so one odd record does not end the catalogue.
+// Copies a text into a fixed field; longer names and length texts are cut to fit rather than
+// failing the record, so one odd record does not end the catalogue.
 template <std::size_t N> void copyFixed(char (&field)[N], const char* text, std::size_t textLength)
 {
     const std::size_t length = std::min(textLength, N - 1);
     std::memcpy(field, text, length);
     field[length] = '\0';
+}
+
+bool ReadItem(FileWindow& file, tagSysValItem& item)
+{
+    Text text;
+    if (!ReadString(file, text))
+        return false;
+    copyFixed(item.szName, text.bytes, text.length);
+    if (!file.readInt32(item.nCategory) || !file.readInt32(item.nValueType))
+        return false;
+    if (!ReadString(file, text))
+        return false;
+    copyFixed(item.szLength, text.bytes, text.length);
+    if (!ReadString(file, text))
+        return false;
+    item.strDescription.assign(text.bytes, text.length);
+    if (!ReadString(file, text))
+        return false;
+    item.strExtra.assign(text.bytes, text.length);
+    if (!ReadString(file, text))
+        return false;
+    item.strDetail.assign(text.bytes, text.length);
+    return true;
 }
 
 } // namespace
@@ -97,65 +158,79 @@ bool OrlendaData::Load(const char* fileName)
     std::FILE* file = std::fopen(m_fileName.c_str(), "rb");
     if (!file)
         return false;
-    // Records are read field by field; a buffer larger than stdio's default saves most of the
-    // read calls on a big catalogue. It is shared like ReadBuffer, so a load allocates and
-    // frees no large block (freeing one makes the allocator sweep its small free chunks).
-    std::setvbuf(file, StreamBuffer, _IOFBF, sizeof StreamBuffer);
+    // The window is the only buffer: stdio's own would copy every byte once more.
+    std::setvbuf(file, nullptr, _IONBF, 0);
 
     bool complete = false;
-    char header[7];
-    uint32_t count = 0;
-    if (readBytes(file, header, sizeof header) == sizeof header && readUInt32(file, count)) {
-        uint32_t i = 0;
-        try {
+    try {
+        FileWindow window(file);
+        uint32_t count = 0;
+        if (window.take(7) && window.readUInt32(count)) {
+            uint32_t i = 0;
             for (; i < count; ++i) {
-                // A fresh working record each time, moved into the list: the same result as
-                // copying it with AddItem, without copying every string a second time.
-                auto item = std::make_unique<tagSysValItem>();
-                if (!ReadItem(file, item.get()) || !appendRead(std::move(item)))
+                // Read straight into the list's next slot: the same result as copying a working
+                // record with AddItem, without copying every string a second time.
+                tagSysValItem* item = nextSlot();
+                if (!item)
                     break;
+                if (!ReadItem(window, *item)) {
+                    dropSlot();
+                    break;
+                }
+                commitSlot();
             }
-        } catch (const std::bad_alloc&) {
-            // Out of memory while reading a record: keep the complete ones before it.
+            complete = i == count;
         }
-        complete = i == count;
+    } catch (const std::bad_alloc&) {
+        // Out of memory while reading a record: keep the complete ones before it.
+        dropSlot();
     }
     std::fclose(file);
     return complete;
 }
 
-bool OrlendaData::appendRead(std::unique_ptr<tagSysValItem> item)
+tagSysValItem* OrlendaData::nextSlot()
 {
-    if (m_items.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
-        return false;
-    m_items.push_back(std::move(item));
-    return true;
+    if (m_count >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        return nullptr;
+    if (m_count == m_blocks.size() * kBlockRecords)
+        m_blocks.push_back(std::make_unique<tagSysValItem[]>(kBlockRecords));
+    return &m_blocks[m_count / kBlockRecords][m_count % kBlockRecords];
+}
+
+void OrlendaData::dropSlot()
+{
+    if (m_count < m_blocks.size() * kBlockRecords)
+        m_blocks[m_count / kBlockRecords][m_count % kBlockRecords] = tagSysValItem {};
 }
 
 int OrlendaData::GetCount() const
 {
-    return static_cast<int>(m_items.size());
+    return static_cast<int>(m_count);
 }
 
 tagSysValItem* OrlendaData::GetItem(int index) const
 {
     if (index < 0 || index >= GetCount())
-        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
-    return m_items[static_cast<std::size_t>(index)].get();
+        throw CatalogueError("List index out of bounds (" + std::to_string(index) + ")");
+    const auto at = static_cast<std::size_t>(index);
+    return &m_blocks[at / kBlockRecords][at % kBlockRecords];
 }
 
 void OrlendaData::Clear()
 {
-    m_items.clear();
+    m_blocks.clear();
+    m_count = 0;
 }
 
 bool OrlendaData::AddItem(const tagSysValItem* item)
 {
-    // GetCount and GetItem speak int, so the list stops where int does.
-    if (!item || m_items.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    if (!item)
         return false;
     try {
-        auto copy = std::make_unique<tagSysValItem>();
+        tagSysValItem* copy = nextSlot();
+        if (!copy)
+            return false;
         copyFixed(copy->szName, item->szName, strnlen(item->szName, sizeof item->szName));
         copy->nCategory = item->nCategory;
         copy->nValueType = item->nValueType;
@@ -163,57 +238,10 @@ bool OrlendaData::AddItem(const tagSysValItem* item)
         copy->strDescription = item->strDescription;
         copy->strExtra = item->strExtra;
         copy->strDetail = item->strDetail;
-        m_items.push_back(std::move(copy));
+        commitSlot();
+        return true;
     } catch (const std::bad_alloc&) {
+        dropSlot();
         return false;
     }
-    return true;
-}
-
-bool OrlendaData::ReadString(std::FILE* file, char* buffer, Text* text)
-{
-    uint32_t length = 0;
-    if (!readUInt32(file, length))
-        return false;
-    // A string the buffer cannot hold is a broken record: nothing is read past the buffer and
-    // nothing is allocated from the length field.
-    if (length > kReadBufferSize - 1)
-        return false;
-    // A string that lies whole in the stream's buffer is used where it lies; any other goes
-    // through the read buffer and is NUL-terminated there.
-    const char* bytes = takeBuffered(file, length);
-    if (!bytes) {
-        if (length > 0 && readBytes(file, buffer, length) != length)
-            return false;
-        buffer[length] = '\0';
-        bytes = buffer;
-    }
-    // The text ends at the first NUL byte of what was read.
-    const void* nul = length > 0 ? std::memchr(bytes, '\0', length) : nullptr;
-    text->bytes = bytes;
-    text->length = nul ? std::size_t(static_cast<const char*>(nul) - bytes) : length;
-    return true;
-}
-
-bool OrlendaData::ReadItem(std::FILE* file, tagSysValItem* item)
-{
-    Text text;
-    if (!ReadString(file, ReadBuffer, &text))
-        return false;
-    copyFixed(item->szName, text.bytes, text.length);
-    if (!readInt32(file, item->nCategory) || !readInt32(file, item->nValueType))
-        return false;
-    if (!ReadString(file, ReadBuffer, &text))
-        return false;
-    copyFixed(item->szLength, text.bytes, text.length);
-    if (!ReadString(file, ReadBuffer, &text))
-        return false;
-    item->strDescription.assign(text.bytes, text.length);
-    if (!ReadString(file, ReadBuffer, &text))
-        return false;
-    item->strExtra.assign(text.bytes, text.length);
-    if (!ReadString(file, ReadBuffer, &text))
-        return false;
-    item->strDetail.assign(text.bytes, text.length);
-    return true;
 }

@@ -3,18 +3,19 @@
 
 #include "catalogue/tagSysValItem.h"
 
-#include <cstdio>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
 
 class OrlendaData {
 public:
-    // Every string of the data file passes through this shared buffer, so it holds at most
-    // kReadBufferSize - 1 bytes.
+    // Every string of the data file once had to fit a read buffer of this size with its NUL, so a
+    // string holds at most kReadBufferSize - 1 bytes; a longer one is a broken record.
     static constexpr std::size_t kReadBufferSize = 40960;
     static constexpr const char* kDefaultFileName = "orlenda.dat";
-    static constexpr std::size_t kStreamBufferSize = 256 * 1024;
+    // The window the file is read through; it holds the longest string whole.
+    static constexpr std::size_t kWindowSize = 64 * 1024;
 
     explicit OrlendaData(const char* fileName = nullptr);
     virtual ~OrlendaData();
@@ -23,7 +24,7 @@ public:
 
     bool Load(const char* fileName);
     int GetCount() const;
-    // Throws std::out_of_range for an index outside 0..GetCount()-1.
+    // Throws CatalogueError for an index outside 0..GetCount()-1.
     tagSysValItem* GetItem(int index) const;
     void Clear();
     bool AddItem(const tagSysValItem* item);
@@ -31,16 +32,17 @@ public:
     const std::string& fileName() const { return m_fileName; }
 
 private:
-    static bool ReadItem(std::FILE* file, tagSysValItem* item);
-    // The text of one string: its bytes up to the first NUL, valid until the next read.
-    struct Text {
-        const char* bytes = nullptr;
-        std::size_t length = 0;
-    };
-    // Reads one string; a string longer than buffer can hold fails.
-    static bool ReadString(std::FILE* file, char* buffer, Text* text);
-    bool appendRead(std::unique_ptr<tagSysValItem> item);
+    // Records live in blocks: one allocation per block rather than per record, and a record never
+    // moves once it is in the list, so pointers to it stay valid while the list grows.
+    static constexpr std::size_t kBlockRecords = 128;
+    // The slot the next record is read or copied into; it joins the list with commitSlot().
+    // Null when the list is full (GetCount speaks int); throws std::bad_alloc.
+    tagSysValItem* nextSlot();
+    void commitSlot() { ++m_count; }
+    // Empties a slot whose record did not join the list, freeing its strings.
+    void dropSlot();
 
-    std::vector<std::unique_ptr<tagSysValItem>> m_items;
+    std::vector<std::unique_ptr<tagSysValItem[]>> m_blocks;
+    std::size_t m_count = 0;
     std::string m_fileName;
 };

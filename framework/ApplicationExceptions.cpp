@@ -1,5 +1,6 @@
 #include "framework/ApplicationExceptions.h"
 
+#include "catalogue/CatalogueError.h"
 #include "framework/OrlendaException.h"
 
 #include <QMessageBox>
@@ -51,6 +52,9 @@ void HandleException()
         throw;
     } catch (const OrlendaException& e) {
         message = e.message();
+    } catch (const CatalogueError& e) {
+        // The catalogue is Qt-free: its messages are plain UTF-8 text.
+        message = QString::fromUtf8(e.what());
     } catch (...) {
         // Foreign exceptions become a framework exception without a message.
     }

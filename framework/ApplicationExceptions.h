@@ -12,8 +12,9 @@ using Presenter = std::function<void(const QString& message)>;
 void setPresenter(Presenter presenter);
 void resetPresenter();
 
-// Shows the exception being handled (call inside a catch block). An OrlendaException shows its
-// message; any other exception type shows an empty message, as the framework does.
+// Shows the exception being handled (call inside a catch block). An OrlendaException or a
+// CatalogueError shows its message; any other exception type shows an empty message, as the
+// framework does.
 void HandleException();
 void ShowMessage(const QString& message);
 

@@ -1,11 +1,11 @@
 // Loads arbitrary bytes as a catalogue file and checks what the reader promises about them.
+#include "catalogue/CatalogueError.h"
 #include "catalogue/OrlendaData.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -69,10 +69,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } else if (loaded) {
         std::abort();
     }
+    // Loading by name again gives the same records, and copies made with AddItem equal them.
+    if (catalogue.Load(inputPath().c_str()) != loaded)
+        std::abort();
+    OrlendaData copies((inputPath() + ".missing").c_str());
+    if (copies.GetCount() != 0 || copies.AddItem(nullptr))
+        std::abort();
+    for (int i = 0; i < catalogue.GetCount(); ++i) {
+        const tagSysValItem* item = catalogue.GetItem(i);
+        if (!copies.AddItem(item))
+            std::abort();
+        const tagSysValItem* copy = copies.GetItem(i);
+        if (std::strcmp(copy->szName, item->szName) != 0
+            || std::strcmp(copy->szLength, item->szLength) != 0
+            || copy->nCategory != item->nCategory || copy->nValueType != item->nValueType
+            || copy->strDescription != item->strDescription || copy->strExtra != item->strExtra
+            || copy->strDetail != item->strDetail)
+            std::abort();
+    }
     try {
         catalogue.GetItem(catalogue.GetCount());
         std::abort();
-    } catch (const std::out_of_range&) {
+    } catch (const CatalogueError&) {
     }
     return 0;
 }

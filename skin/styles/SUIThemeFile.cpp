@@ -3,17 +3,17 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QtEndian>
 
 #include <cstring>
-#include <exception>
 #include <limits>
 
 using namespace SuiThemeFileFormat;
 
 namespace {
 
-QString describe(const QFile& file)
+QString describe(const QFileDevice& file)
 {
     return file.errorString();
 }
@@ -41,12 +41,14 @@ QByteArray entryHeaderBytes(
     return entry;
 }
 
+// The output is written beside the target and renamed over it when complete; a failure
+// before that discards it.
 class OutputFile {
 public:
     explicit OutputFile(const QString& name)
         : m_file(name)
     {
-        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        if (!m_file.open(QIODevice::WriteOnly))
             throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2")
                                     .arg(QFileInfo(name).absoluteFilePath(), describe(m_file)));
     }
@@ -71,11 +73,10 @@ public:
         write(data);
     }
 
-    void close()
+    void commit()
     {
-        if (!m_file.flush())
+        if (!m_file.commit())
             fail();
-        m_file.close();
     }
 
 private:
@@ -86,28 +87,17 @@ private:
                 .arg(QFileInfo(m_file.fileName()).absoluteFilePath(), describe(m_file)));
     }
 
-    QFile m_file;
+    QSaveFile m_file;
 };
 
 } // namespace
 
 TsuiThemeFileWriter::TsuiThemeFileWriter(const QString& fileName)
     : m_fileName(fileName)
-    , m_uncaughtAtCreation(std::uncaught_exceptions())
 {
 }
 
-TsuiThemeFileWriter::~TsuiThemeFileWriter() noexcept(false)
-{
-    if (std::uncaught_exceptions() > m_uncaughtAtCreation) {
-        try {
-            Save();
-        } catch (const OrlendaException&) {
-        }
-        return;
-    }
-    Save();
-}
+TsuiThemeFileWriter::~TsuiThemeFileWriter() = default;
 
 void TsuiThemeFileWriter::AddFile(const QString& key, const QString& sourcePath)
 {
@@ -157,7 +147,7 @@ void TsuiThemeFileWriter::Save()
 
     // The terminator: zero key, kind boolean, every offset 0.
     out.write(entryHeaderBytes(QString(), KindBoolean, 0, 0, 0));
-    out.close();
+    out.commit();
 }
 
 namespace {

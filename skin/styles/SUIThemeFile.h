@@ -39,15 +39,14 @@ inline constexpr int FormatNumber = 1;
 enum EntryKind : uint8_t { KindFile = 0, KindInteger = 1, KindBoolean = 2, KindString = 3 };
 } // namespace SuiThemeFileFormat
 
-// Collects entries and writes the whole file at once. Keys and texts are stored as 8-bit
-// (Latin-1) characters; a key is cut to 64 of them. Adding a key twice to one kind stores it
-// twice; readers answer the first.
+// Collects entries and writes the whole file at once, only when Save is called. Keys and texts
+// are stored as 8-bit (Latin-1) characters; a key is cut to 64 of them. Adding a key twice to
+// one kind stores it twice; readers answer the first.
 class TsuiThemeFileWriter {
 public:
     explicit TsuiThemeFileWriter(const QString& fileName);
-    // Saves, as the format's writers always have. A failing save is raised unless the writer
-    // is being destroyed by another exception's unwinding, where a second throw would abort.
-    ~TsuiThemeFileWriter() noexcept(false);
+    // Writes nothing: a writer left unsaved leaves the disk as it was.
+    ~TsuiThemeFileWriter();
 
     TsuiThemeFileWriter(const TsuiThemeFileWriter&) = delete;
     TsuiThemeFileWriter& operator=(const TsuiThemeFileWriter&) = delete;
@@ -57,10 +56,11 @@ public:
     void AddInteger(const QString& key, int32_t value);
     void AddBool(const QString& key, bool value);
 
-    // Writes the file in kind order file, string, integer, boolean, replacing any old file.
-    // EFCreateError: the output cannot be created; EFOpenError: a source file cannot be read
-    // (what was written before stays); EWriteError: writing failed or the data would not fit
-    // the format's 32-bit offsets.
+    // Writes the file in kind order file, string, integer, boolean. The new file replaces the
+    // old one only once it is complete: on any failure the old file (or no file) stays and the
+    // failure is raised. EFCreateError: the output cannot be created; EFOpenError: a source
+    // file cannot be read; EWriteError: writing failed or the data would not fit the format's
+    // 32-bit offsets.
     void Save();
 
     QString fileName() const { return m_fileName; }
@@ -77,7 +77,6 @@ private:
     QList<Line> m_strings;
     QList<Line> m_integers;
     QList<Line> m_booleans;
-    int m_uncaughtAtCreation;
 };
 
 // Loads a theme file whole into memory and answers lookups by key (letter case ignored, the

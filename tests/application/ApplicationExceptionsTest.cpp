@@ -1,3 +1,4 @@
+#include "catalogue/OrlendaData.h"
 #include "framework/ApplicationExceptions.h"
 #include "framework/FormDescriptionError.h"
 #include "framework/FormReader.h"
@@ -86,6 +87,15 @@ TEST_F(
     EXPECT_TRUE(laterEventArrives());
     // Foreign exceptions become the framework's exception without a message.
     EXPECT_EQ(shown, QStringList({ QStringLiteral("first"), QString(), QString() }));
+}
+
+TEST_F(ApplicationExceptionsTest, ACatalogueIndexOutOfRangeShowsTheCataloguesMessage)
+{
+    // No file behind the name: an empty catalogue, so every index is outside it.
+    OrlendaData data("no such catalogue.dat");
+    QTimer::singleShot(0, qApp, [&] { data.GetItem(5); });
+    EXPECT_TRUE(laterEventArrives());
+    EXPECT_EQ(shown, QStringList { QStringLiteral("List index out of bounds (5)") });
 }
 
 TEST_F(ApplicationExceptionsTest, APresenterThatThrowsDoesNotEndTheLoop)

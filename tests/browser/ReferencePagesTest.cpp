@@ -1,6 +1,7 @@
 #include "browser/ReferencePages.h"
 #include "browser/CatalogueTree.h"
 #include "TestCatalogue.h"
+#include "support/FileSizeLimit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -75,6 +76,32 @@ TEST_F(ReferencePagesTest, SelectingAValueWritesTheItemPageAndTheSameValueTwiceR
     EXPECT_EQ(urls[0], "file://" + path);
     EXPECT_EQ(urls[1], urls[0]);
     EXPECT_EQ(readBytes(QString::fromStdString(path)), expected("item_QDATE.html"));
+}
+
+TEST_F(ReferencePagesTest, AWriteThatFailsPartWayLeavesTheOldPageWholeAndShowsNothing)
+{
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/item.html");
+    ReferencePages::WriteItemPage(group("QD")->child(1), show);
+    const std::string old = readBytes(path);
+    const std::string fresh = expected("item_QDATE.html");
+    ASSERT_GT(fresh.size(), old.size());
+    {
+        // The disk "fills" halfway through the old page's length: a page written in place
+        // would be new bytes followed by the old page's tail.
+        FileSizeLimit limit(old.size() / 2);
+        ASSERT_TRUE(limit.active());
+        ReferencePages::WriteItemPage(group("QD")->child(0), show);
+        EXPECT_FALSE(ReferencePages::writePage(path.toStdString(), fresh));
+    }
+    EXPECT_EQ(readBytes(path), old);
+    EXPECT_EQ(urls.size(), 1u) << "a failed write must not show the old page as the new one";
+    const QStringList besides = QDir(QCoreApplication::applicationDirPath())
+                                    .entryList({ QStringLiteral("item.html*") }, QDir::Files);
+    EXPECT_EQ(besides, QStringList { QStringLiteral("item.html") }) << "no temporary file stays";
+
+    ReferencePages::WriteItemPage(group("QD")->child(0), show);
+    EXPECT_EQ(readBytes(path), fresh);
+    EXPECT_EQ(urls.size(), 2u);
 }
 
 TEST_F(ReferencePagesTest, MissingNodesAndGroupNodesGiveNoItemPage)

@@ -1,3 +1,4 @@
+#include "catalogue/CatalogueError.h"
 #include "catalogue/OrlendaData.h"
 
 #include "CatalogueBytes.h"
@@ -146,22 +147,22 @@ TEST_F(OrlendaDataTest, AStringLongerThanTheReadBufferEndsLoadingAtThatRecord)
     EXPECT_EQ(data.GetCount(), 0);
 }
 
-TEST_F(OrlendaDataTest, FieldsAcrossTheStreamBufferRefillsReadBackWhole)
+TEST_F(OrlendaDataTest, FieldsAcrossTheWindowRefillsReadBackWhole)
 {
-    // Records of odd sizes over several stream buffers, so strings and integers of every kind
-    // start, end or lie across a refill; each detail ends in a NUL and bytes the text must drop.
+    // Records of odd sizes over several windows, so strings and integers of every kind start,
+    // end or lie across a refill; each detail ends in a NUL and bytes the text must drop.
     constexpr int kRecords = 61;
     CatalogueBytes bytes;
     bytes.header().u32(kRecords);
     std::vector<QByteArray> details;
     for (int i = 0; i < kRecords; ++i) {
-        QByteArray detail(int(OrlendaData::kStreamBufferSize / 7 + 13 * i), char('a' + i % 26));
+        QByteArray detail(int(OrlendaData::kWindowSize / 7 + 13 * i), char('a' + i % 26));
         details.push_back(detail);
         const QByteArray name = "Q" + QByteArray::number(i);
         bytes.record(name, i % 8, i % 3, QByteArray::number(i), name + " description",
             QByteArray(i % 5, 'x'), detail + QByteArray("\0tail", 5));
     }
-    ASSERT_GT(bytes.size(), int(4 * OrlendaData::kStreamBufferSize));
+    ASSERT_GT(bytes.size(), int(4 * OrlendaData::kWindowSize));
     OrlendaData data(write(bytes.bytes()).c_str());
     ASSERT_EQ(data.GetCount(), kRecords);
     for (int i = 0; i < kRecords; ++i) {
@@ -177,13 +178,46 @@ TEST_F(OrlendaDataTest, FieldsAcrossTheStreamBufferRefillsReadBackWhole)
     EXPECT_TRUE(data.Load(nullptr));
 }
 
+TEST_F(OrlendaDataTest, TheLongestStringReadsWholeAcrossTheWindowsEnd)
+{
+    // A first record pads the file so that the second one's longest-possible detail, or its
+    // length field, starts a few bytes before, at or after the end of the first window.
+    const QByteArray longest(int(OrlendaData::kReadBufferSize - 1), 'z');
+    CatalogueBytes prefix;
+    prefix.header().u32(2);
+    const int firstRecordFixed = CatalogueBytes().record("QPAD", 0, 0, "", "", "", "").size();
+    const int secondBeforeDetail
+        = CatalogueBytes().record("QLONG", 0, 0, "", "", "", "").size() - 4;
+    const int window = int(OrlendaData::kWindowSize);
+    for (int shift : { -4, -3, -1, 0, 1, 2, 4 }) {
+        SCOPED_TRACE(shift);
+        // Where the detail's length field begins, relative to the window's end.
+        const int pad = window + shift - prefix.size() - firstRecordFixed - secondBeforeDetail;
+        CatalogueBytes bytes = prefix;
+        // Split over two strings: each must stay within the string limit itself.
+        bytes.record(
+            "QPAD", 0, 0, "", QByteArray(pad / 2, 'p'), "", QByteArray(pad - pad / 2, 'q'));
+        bytes.record("QLONG", 0, 0, "", "", "", longest);
+        ASSERT_EQ(bytes.size() - int(longest.size()) - 4, window + shift);
+        OrlendaData data(write(bytes.bytes()).c_str());
+        ASSERT_EQ(data.GetCount(), 2);
+        EXPECT_EQ(data.GetItem(0)->strDescription.size() + data.GetItem(0)->strDetail.size(),
+            std::size_t(pad));
+        EXPECT_EQ(data.GetItem(1)->strDetail, longest.toStdString());
+        EXPECT_TRUE(data.Load(nullptr));
+        // The same file cut one byte short of its last string drops that record only.
+        EXPECT_FALSE(data.Load(write(bytes.bytes().chopped(1), "cut.dat").c_str()));
+        EXPECT_EQ(data.GetCount(), 1);
+    }
+}
+
 TEST_F(OrlendaDataTest, GetItemOutsideTheListThrows)
 {
     OrlendaData data(write(twoRecords(2).bytes()).c_str());
-    EXPECT_THROW(data.GetItem(2), std::out_of_range);
-    EXPECT_THROW(data.GetItem(-1), std::out_of_range);
+    EXPECT_THROW(data.GetItem(2), CatalogueError);
+    EXPECT_THROW(data.GetItem(-1), CatalogueError);
     data.Clear();
-    EXPECT_THROW(data.GetItem(0), std::out_of_range);
+    EXPECT_THROW(data.GetItem(0), CatalogueError);
 }
 
 TEST_F(OrlendaDataTest, LoadingAgainReplacesTheRecordsAndKeepsANewFileName)

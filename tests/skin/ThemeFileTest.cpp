@@ -1,5 +1,6 @@
 // Theme file bytes as written, lookups as read back, and the reader's handling of damaged files.
 #include "skin/styles/SUIThemeFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -91,7 +92,8 @@ TEST_F(ThemeFileTest, SingleIntegerFileHasTheDocumentedBytes)
     {
         TsuiThemeFileWriter writer(path("one.sui"));
         writer.AddInteger("FormMinWidthInt", 270);
-    } // the destructor saves
+        writer.Save();
+    }
     const QByteArray bytes = contents(path("one.sui"));
     ASSERT_EQ(bytes.size(), 182);
     QByteArray expected = fileHeader() + entryHeader("FormMinWidthInt", 1, 101, 4, 105);
@@ -108,6 +110,7 @@ TEST_F(ThemeFileTest, KeysAreCutTo64CharactersAndAFullKeyHasNoTerminator)
         TsuiThemeFileWriter writer(path("keys.sui"));
         writer.AddInteger(key64, 7);
         writer.AddBool(key70, true);
+        writer.Save();
     }
     const QByteArray bytes = contents(path("keys.sui"));
     EXPECT_EQ(bytes.mid(24, 64), key64.toLatin1());
@@ -133,6 +136,7 @@ TEST_F(ThemeFileTest, WriterGroupsKindsAsFileStringIntegerBoolean)
         writer.AddFile("Image", path("a.bmp"));
         writer.AddInteger("Third", 3);
         writer.AddFile("Other", path("b.bmp"));
+        writer.Save();
     }
     TsuiThemeFileReader reader(path("order.sui"));
     QStringList keys;
@@ -162,6 +166,7 @@ TEST_F(ThemeFileTest, LookupsIgnoreCaseLetTheFirstAnswerAndKeepKindsApart)
         writer.AddStr("x=y", "z");
         writer.AddFile("ButtonImage", path("pic.bmp"));
         writer.AddInteger("Negative", -2);
+        writer.Save();
     }
     TsuiThemeFileReader reader(path("look.sui"));
     EXPECT_EQ(reader.GetInteger("controlbordercolor"), 0x00C8752A);
@@ -191,6 +196,7 @@ TEST_F(ThemeFileTest, FileStreamsAreSharedRewoundAndHoldTheSourceBytes)
         TsuiThemeFileWriter writer(path("files.sui"));
         writer.AddFile("ButtonImage", path("pic.bmp"));
         writer.AddFile("buttonimage", path("other.bmp")); // duplicate key: never answers
+        writer.Save();
     }
     TsuiThemeFileReader reader(path("files.sui"));
     QIODevice* stream = reader.GetFile("BUTTONIMAGE");
@@ -215,41 +221,54 @@ TEST_F(ThemeFileTest, BooleanByteIsKeptAndAnyNonZeroByteIsTrue)
     EXPECT_TRUE(reader.GetBool("Big"));
 }
 
-TEST_F(ThemeFileTest, SaveReportsSourceAndOutputFailuresNamingTheFile)
+TEST_F(ThemeFileTest, AFailedSaveRaisesNamingTheFileAndLeavesTheOldFileWhole)
 {
-    auto* writer = new TsuiThemeFileWriter(path("partial.sui"));
-    writer->AddFile("ButtonImage", path("missing.bmp"));
+    TsuiThemeFileWriter first(path("theme.sui"));
+    first.AddInteger("Value", 1);
+    first.Save();
+    const QByteArray old = contents(path("theme.sui"));
+
+    TsuiThemeFileWriter missingSource(path("theme.sui"));
+    missingSource.AddInteger("Value", 2);
+    missingSource.AddFile("ButtonImage", path("missing.bmp"));
     try {
-        writer->Save();
+        missingSource.Save();
         FAIL() << "a missing source file must raise";
     } catch (const EFOpenError& error) {
         EXPECT_TRUE(error.message().contains("missing.bmp")) << error.what();
     }
-    // The header written before the failure stays.
-    EXPECT_EQ(contents(path("partial.sui")), fileHeader());
-    // Destruction saves again and so fails the same way.
-    EXPECT_THROW(delete writer, EFOpenError);
+    EXPECT_EQ(contents(path("theme.sui")), old);
 
-    auto* nowhere = new TsuiThemeFileWriter(path("no/such/folder/out.sui"));
+    // A write that fails part way, as on a full disk.
+    write("big.bmp", QByteArray(20000, 'b'));
+    TsuiThemeFileWriter tooBig(path("theme.sui"));
+    tooBig.AddFile("ButtonImage", path("big.bmp"));
+    {
+        FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.active());
+        EXPECT_THROW(tooBig.Save(), EWriteError);
+    }
+    EXPECT_EQ(contents(path("theme.sui")), old);
+    EXPECT_EQ(
+        QDir(dir.path()).entryList({ "theme.sui*" }, QDir::Files), QStringList { "theme.sui" })
+        << "no temporary file stays";
+
+    TsuiThemeFileWriter nowhere(path("no/such/folder/out.sui"));
     try {
-        nowhere->Save();
+        nowhere.Save();
         FAIL() << "an output that cannot be created must raise";
     } catch (const EFCreateError& error) {
         EXPECT_TRUE(error.message().contains("out.sui")) << error.what();
     }
-    EXPECT_THROW(delete nowhere, OrlendaException);
 }
 
-TEST_F(ThemeFileTest, WriterDestroyedDuringUnwindingDoesNotAbort)
+TEST_F(ThemeFileTest, AWriterThatIsNeverSavedWritesNothing)
 {
-    bool caught = false;
-    try {
-        TsuiThemeFileWriter writer(path("no/such/folder/out.sui"));
-        throw std::runtime_error("another failure");
-    } catch (const std::runtime_error& error) {
-        caught = std::string(error.what()) == "another failure";
+    {
+        TsuiThemeFileWriter writer(path("unsaved.sui"));
+        writer.AddInteger("Value", 1);
     }
-    EXPECT_TRUE(caught);
+    EXPECT_FALSE(QFile::exists(path("unsaved.sui")));
 }
 
 TEST_F(ThemeFileTest, ReaderRaisesOpenErrorForFilesItCannotOpen)
@@ -270,6 +289,8 @@ TEST_F(ThemeFileTest, LoadReplacesWhatWasHeld)
         first.AddInteger("Value", 1);
         TsuiThemeFileWriter second(path("2.sui"));
         second.AddInteger("Value", 2);
+        first.Save();
+        second.Save();
     }
     TsuiThemeFileReader reader(path("1.sui"));
     reader.Load(path("2.sui"));

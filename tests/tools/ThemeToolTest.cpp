@@ -190,6 +190,7 @@ TEST_F(ThemeToolTest, UnpackWritesOnlyThemeItemsAndNeverLeavesTheFolder)
         writer.AddInteger("ButtonImage", 3);
         writer.AddBool("FormMinWidthInt", true);
         writer.AddBool("ButtonTransparentBool", true);
+        writer.Save();
     }
     const QStringList warnings = ThemeFolder::unpack(path("mixed.sui"), path("out"));
     EXPECT_EQ(warnings.filter("\"../escape\" (file) is no theme item").size(), 1);
@@ -233,6 +234,7 @@ TEST_F(ThemeToolTest, ListShowsEveryEntryInFileOrder)
         writer.AddInteger("FormMinWidthInt", 270);
         writer.AddFile("ButtonImage", path("pic.bmp"));
         writer.AddStr("Note", "a=b");
+        writer.Save();
     }
     const QStringList lines = ThemeFolder::list(path("list.sui"));
     ASSERT_EQ(lines.size(), 6);

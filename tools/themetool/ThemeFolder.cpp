@@ -291,25 +291,24 @@ QStringList pack(const QString& folder, const QString& themeFile)
     }
 
     QStringList warnings;
-    {
-        // The writer saves when it goes out of scope; everything is checked by then.
-        TsuiThemeFileWriter writer(themeFile);
-        for (const Item& item : kThemeItems) {
-            const QString key = keyOf(item);
-            if (item.kind == TsuiType::Str) {
-                if (images.count(item.index))
-                    writer.AddFile(key, images[item.index]);
-                else
-                    warnings << QStringLiteral("%1: no %2.bmp").arg(folder, key);
-            } else if (!values.count(item.index)) {
-                warnings << QStringLiteral("%1: no value for %2").arg(textPath, key);
-            } else if (item.kind == TsuiType::Bool) {
-                writer.AddBool(key, values[item.index] != 0);
-            } else {
-                writer.AddInteger(key, values[item.index]);
-            }
+    TsuiThemeFileWriter writer(themeFile);
+    for (const Item& item : kThemeItems) {
+        const QString key = keyOf(item);
+        if (item.kind == TsuiType::Str) {
+            if (images.count(item.index))
+                writer.AddFile(key, images[item.index]);
+            else
+                warnings << QStringLiteral("%1: no %2.bmp").arg(folder, key);
+        } else if (!values.count(item.index)) {
+            warnings << QStringLiteral("%1: no value for %2").arg(textPath, key);
+        } else if (item.kind == TsuiType::Bool) {
+            writer.AddBool(key, values[item.index] != 0);
+        } else {
+            writer.AddInteger(key, values[item.index]);
         }
     }
+    // Everything is checked by now; a failing save raises and leaves any old theme file whole.
+    writer.Save();
     return warnings;
 }
 
