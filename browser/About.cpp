@@ -16,4 +16,6 @@ TfmAbout::TfmAbout(QWidget* owner)
             label->setAutoSize(true);
         }
     }
+    // A message box, not a work window: its frame offers no border to drag.
+    setFixedSize(size());
 }
