@@ -509,8 +509,8 @@ const int registered = registerPictures({
     programPicture("TITLE_LEFT", programLeft),
     programPicture("TITLE_CLIENT", [] { return band(Style::BlueGlass, 179); }),
     programPicture("TITLE_RIGHT", [] { return rightPiece(Style::BlueGlass, 101); }),
-    // The maximise button is DeepBlue's: the frame swaps in its strip on every resize anyway.
-    PROGRAM_BUTTON("TITLE_CONTROLBOX", BlueGlass, ControlBox),
+    // The control box is the program's mark (BrowserPictures). The maximise button is DeepBlue's:
+    // the frame swaps in its strip on every resize anyway.
     PROGRAM_BUTTON("TITLE_CLOSE", BlueGlass, Close),
     PROGRAM_BUTTON("TITLE_MAX", DeepBlue, Max),
     PROGRAM_BUTTON("TITLE_MIN", BlueGlass, Min),
