@@ -289,6 +289,10 @@ TEST_F(SkinnedMainWindow, AboutHasTheFrameWithTwoButtonsAndCannotBeResized)
         EXPECT_EQ(about->suiForm1->Menu(), nullptr);
         EXPECT_EQ(about->suiForm1->MenuBarWidget(), nullptr);
         expectSkinnedButton(about->btnOK, "&OK", 1);
+        // The version never runs into the bold name, whatever the font made of it.
+        EXPECT_GE(about->Label2->x(), about->Label1->geometry().right() + 1 + 9);
+        EXPECT_LE(about->Label2->geometry().right(), about->suiForm1->width() - 8);
+        EXPECT_GE(about->Label1->x(), about->Image1->geometry().right() + 1 + 8);
 
         // Neither the bottom-right corner nor an edge offers a drag.
         const QSize size = about->size();
