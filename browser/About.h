@@ -4,12 +4,12 @@
 #include "framework/TForm.h"
 #include "framework/TImage.h"
 #include "framework/TLabel.h"
-#include "framework/TPanel.h"
 #include "skin/controls/SUIButton.h"
+#include "skin/windows/SUIForm.h"
 
 class TfmAbout : public TForm {
     Q_OBJECT
-    Q_PROPERTY(TPanel* suiForm1 MEMBER suiForm1)
+    Q_PROPERTY(TsuiForm* suiForm1 MEMBER suiForm1)
     Q_PROPERTY(TImage* Image1 MEMBER Image1)
     Q_PROPERTY(TLabel* Label1 MEMBER Label1)
     Q_PROPERTY(TLabel* Label2 MEMBER Label2)
@@ -19,7 +19,7 @@ public:
 
     explicit TfmAbout(QWidget* owner = nullptr);
 
-    TPanel* suiForm1 = nullptr;
+    TsuiForm* suiForm1 = nullptr;
     TImage* Image1 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;

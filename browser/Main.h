@@ -13,6 +13,8 @@
 #include "framework/TTreeView.h"
 #include "skin/controls/SUIButton.h"
 #include "skin/controls/SUIRadioButton.h"
+#include "skin/windows/SUIForm.h"
+#include "skin/windows/SUIMainMenu.h"
 
 #include <string>
 
@@ -26,14 +28,14 @@ class TfmMain : public TForm {
     Q_PROPERTY(TPanel* pnlClient MEMBER pnlClient)
     Q_PROPERTY(TTreeView* tvValue MEMBER tvValue)
     Q_PROPERTY(TCppWebBrowser* wbMain MEMBER wbMain)
-    Q_PROPERTY(TPanel* suiForm1 MEMBER suiForm1)
+    Q_PROPERTY(TsuiForm* suiForm1 MEMBER suiForm1)
     Q_PROPERTY(TImage* imgTitle MEMBER imgTitle)
     Q_PROPERTY(TPanel* pnlBrowser MEMBER pnlBrowser)
     Q_PROPERTY(TsuiButton* btnExit MEMBER btnExit)
     Q_PROPERTY(TsuiRadioButton* rbName MEMBER rbName)
     Q_PROPERTY(TsuiRadioButton* rbCategory MEMBER rbCategory)
     Q_PROPERTY(TImageList* imgValue MEMBER imgValue)
-    Q_PROPERTY(TMainMenu* suiMainMenu1 MEMBER suiMainMenu1)
+    Q_PROPERTY(TsuiMainMenu* suiMainMenu1 MEMBER suiMainMenu1)
     Q_PROPERTY(TMenuItem* miFile MEMBER miFile)
     Q_PROPERTY(TMenuItem* miFileExit MEMBER miFileExit)
     Q_PROPERTY(TMenuItem* miHelp MEMBER miHelp)
@@ -58,14 +60,14 @@ public:
     TPanel* pnlClient = nullptr;
     TTreeView* tvValue = nullptr;
     TCppWebBrowser* wbMain = nullptr;
-    TPanel* suiForm1 = nullptr;
+    TsuiForm* suiForm1 = nullptr;
     TImage* imgTitle = nullptr;
     TPanel* pnlBrowser = nullptr;
     TsuiButton* btnExit = nullptr;
     TsuiRadioButton* rbName = nullptr;
     TsuiRadioButton* rbCategory = nullptr;
     TImageList* imgValue = nullptr;
-    TMainMenu* suiMainMenu1 = nullptr;
+    TsuiMainMenu* suiMainMenu1 = nullptr;
     TMenuItem* miFile = nullptr;
     TMenuItem* miFileExit = nullptr;
     TMenuItem* miHelp = nullptr;

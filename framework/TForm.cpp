@@ -3,6 +3,7 @@
 #include "framework/TMainMenu.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -106,17 +107,23 @@ void TForm::rebuildMenuBar()
     if (m_destroying)
         return;
     const int oldClientHeight = ClientHeight();
+    // Only the bar's own share of the top margin changes: a frame drawn around the client
+    // area (a skinned form's border band) keeps its margins.
+    QMargins margins = contentsMargins();
+    margins.setTop(std::max(0, margins.top() - m_menuBarMargin));
     if (!m_menu) {
         delete m_menuBar;
         m_menuBar = nullptr;
-        setContentsMargins(0, 0, 0, 0);
+        m_menuBarMargin = 0;
     } else {
         if (!m_menuBar)
             m_menuBar = new QMenuBar(this);
         m_menuBar->clear();
         m_menu->populate(m_menuBar);
-        setContentsMargins(0, m_menuBar->sizeHint().height(), 0, 0);
+        m_menuBarMargin = m_menuBar->sizeHint().height();
     }
+    margins.setTop(margins.top() + m_menuBarMargin);
+    setContentsMargins(margins);
     // The menu bar takes its height from the window, not from the client area.
     setClientHeight(oldClientHeight);
     placeMenuBar();
@@ -128,7 +135,7 @@ void TForm::rebuildMenuBar()
 void TForm::placeMenuBar()
 {
     if (m_menuBar)
-        m_menuBar->setGeometry(0, 0, width(), contentsMargins().top());
+        m_menuBar->setGeometry(0, 0, width(), m_menuBarMargin);
 }
 
 void TForm::Notification(QObject* component, Operation operation)

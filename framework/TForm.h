@@ -92,6 +92,7 @@ private:
     TSizeConstraints* m_constraints;
     TMainMenu* m_menu = nullptr;
     QMenuBar* m_menuBar = nullptr;
+    int m_menuBarMargin = 0; // the bar's share of the top margin
     QEventLoop* m_modalLoop = nullptr;
     ControlTypes::TPosition m_position = ControlTypes::TPosition::poDesigned;
     ControlTypes::TBorderIcons m_borderIcons

@@ -71,9 +71,19 @@ QRect resized(const QRect& start, Qt::Edges edges, const QPoint& delta, const QS
 
 } // namespace FormBorderResizer
 
+namespace {
+
+// A window held at one size (a dialog) offers no border to drag.
+bool resizable(const QWidget* window)
+{
+    return !window->isMaximized() && window->minimumSize() != window->maximumSize();
+}
+
+} // namespace
+
 bool FormBorderDrag::press(QWidget* window, QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || window->isMaximized())
+    if (event->button() != Qt::LeftButton || !resizable(window))
         return false;
     const Qt::Edges edges = FormBorderResizer::edgesAt(window->size(), event->position().toPoint());
     if (!edges)
@@ -98,7 +108,7 @@ bool FormBorderDrag::move(QWidget* window, QMouseEvent* event)
             window->setGeometry(target);
         return true;
     }
-    const Qt::Edges edges = window->isMaximized()
+    const Qt::Edges edges = !resizable(window)
         ? Qt::Edges()
         : FormBorderResizer::edgesAt(window->size(), event->position().toPoint());
     if (edges) {

@@ -20,12 +20,17 @@ TEST_P(MainLayoutTest, ResizeHandlersPlaceTreeBrowserAndExitButtonFromThePaneSiz
 
     const int leftH = form->pnlLeft->height();
     const QRect clientRect = form->pnlClient->geometry();
-    // Banner on top, status strip at the bottom, the panes with the splitter between them.
-    EXPECT_EQ(form->imgTitle->geometry(), QRect(0, 0, c.client.width(), 49));
+    // The frame's title bar (30) and menu bar (22) on top, then the banner, the status strip
+    // at the bottom, the panes with the splitter between them.
+    EXPECT_EQ(form->suiForm1->geometry(), QRect(QPoint(3, 3), c.client));
+    const int bannerTop = 30 + 22;
+    EXPECT_EQ(form->imgTitle->geometry(), QRect(0, bannerTop, c.client.width(), 49));
     EXPECT_EQ(form->sbMain->geometry().bottom(), form->suiForm1->height() - 1);
-    EXPECT_EQ(form->pnlLeft->geometry(), QRect(0, 49, c.leftWidth, leftH));
-    EXPECT_EQ(form->spMain->geometry(), QRect(c.leftWidth, 49, 3, leftH));
-    EXPECT_EQ(clientRect, QRect(c.leftWidth + 3, 49, c.client.width() - c.leftWidth - 3, leftH));
+    EXPECT_EQ(leftH, c.client.height() - bannerTop - 49 - form->sbMain->height());
+    EXPECT_EQ(form->pnlLeft->geometry(), QRect(0, bannerTop + 49, c.leftWidth, leftH));
+    EXPECT_EQ(form->spMain->geometry(), QRect(c.leftWidth, bannerTop + 49, 3, leftH));
+    EXPECT_EQ(clientRect,
+        QRect(c.leftWidth + 3, bannerTop + 49, c.client.width() - c.leftWidth - 3, leftH));
 
     // Tree: pane height - 33, docked to the bottom inside the 1-pixel bevel, top 32 down.
     EXPECT_EQ(form->tvValue->geometry(), QRect(1, 32, c.leftWidth - 2, leftH - 33));

@@ -27,12 +27,14 @@ TEST_F(MainTest, TheWindowIsBuiltFromItsDescriptionWithTheNamedMembers)
     writeCatalogue();
     start();
     EXPECT_EQ(form->windowTitle(), "Orlenda System Value Reference");
-    EXPECT_EQ(form->ClientWidth(), 782);
-    EXPECT_EQ(form->ClientHeight(), 573);
+    // The skinned frame keeps the designed window size and draws its 3-pixel band inside it.
+    EXPECT_EQ(form->size(), QSize(782, 573));
+    EXPECT_EQ(form->ClientWidth(), 782 - 6);
+    EXPECT_EQ(form->ClientHeight(), 573 - 6);
     EXPECT_EQ(form->Constraints()->MinWidth(), 270);
     EXPECT_EQ(form->Constraints()->MinHeight(), 50);
-    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(form->BorderIcons(),
+        ControlTypes::TBorderIcons(ControlTypes::biSystemMenu) | ControlTypes::biMinimize);
     EXPECT_FALSE(form->Scaled());
 
     for (QObject* member : std::initializer_list<QObject*> { form->sbMain, form->pnlLeft,
@@ -53,9 +55,11 @@ TEST_F(MainTest, TheWindowIsBuiltFromItsDescriptionWithTheNamedMembers)
     EXPECT_EQ(form->imgTitle->Picture().size(), QSize(800, 50));
     EXPECT_TRUE(form->imgTitle->Stretch());
 
+    // The frame's own bar carries the menu; no native bar is left on the window.
+    EXPECT_EQ(form->menuBar(), nullptr);
     QStringList menus;
-    for (QAction* action : form->menuBar()->actions())
-        menus << action->text();
+    for (const FormMenuBar::Button& button : form->suiForm1->MenuBarWidget()->buttons())
+        menus << button.caption;
     EXPECT_EQ(menus, QStringList({ "&File", "&View", "&Help" }));
     EXPECT_EQ(form->miFileExit->Caption(), "E&xit");
     EXPECT_EQ(form->miViewName->Caption(), "&Name");
@@ -219,8 +223,9 @@ TEST_F(MainTest, AboutOpensTwiceAsTwoSeparateWindowsThatLeaveNothingBehind)
     auto check = [&](TfmAbout* about) {
         seen << about;
         EXPECT_EQ(about->windowTitle(), "About Orlenda Reference");
-        EXPECT_EQ(about->ClientWidth(), 350);
-        EXPECT_EQ(about->ClientHeight(), 167);
+        EXPECT_EQ(about->size(), QSize(350, 167));
+        EXPECT_EQ(about->ClientWidth(), 350 - 6);
+        EXPECT_EQ(about->ClientHeight(), 167 - 6);
         EXPECT_EQ(about->Label1->Caption(), "Orlenda Reference");
         EXPECT_EQ(about->Label2->Caption(), "( version 1.2 build 1060 )");
         EXPECT_EQ(about->Image1->size(), QSize(32, 32));

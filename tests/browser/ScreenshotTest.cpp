@@ -4,6 +4,7 @@
 #include "browser/Main.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -22,6 +23,18 @@ TEST(Screenshots, MainWindowWithAGroupAndAnItemPageAndTheAboutWindow)
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         ASSERT_GT(form.tvValue->topLevelItemCount(), 0) << "no orlenda.dat in the bin folder";
+        QTest::qWait(100);
+        EXPECT_TRUE(form.grab().save(out + QStringLiteral("/main-start.png")));
+
+        // A dropped-down menu is a window of its own: take the screen where the form stands.
+        form.suiForm1->MenuBarWidget()->openButton(1);
+        QTest::qWait(300);
+        ASSERT_NE(form.suiForm1->MenuBarWidget()->openMenu(), nullptr);
+        EXPECT_TRUE(form.screen()
+                        ->grabWindow(0, form.x(), form.y(), form.width(), form.height())
+                        .save(out + QStringLiteral("/main-view-menu.png")));
+        form.suiForm1->MenuBarWidget()->closeMenu();
+        QTest::qWait(100);
 
         QTreeWidgetItem* group = form.tvValue->topLevelItem(0);
         form.tvValue->setCurrentItem(group);

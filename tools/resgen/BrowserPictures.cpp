@@ -1,4 +1,5 @@
 // The browser's pictures: the banner above the panes, the two tree images and the icons.
+#include "Paint.h"
 #include "Registry.h"
 
 #include <QFont>
@@ -159,7 +160,46 @@ QImage drawIcon(int size)
     return image;
 }
 
+// The title bar's control box: the program's mark as a glass key on the bar, so the window
+// menu button names the program. Drawn over the bar's blue first so the anti-aliased rim
+// blends into it, then keyed outside the tile.
+enum class BoxState { Normal, Hot, Down };
+
+QImage drawControlBox(BoxState state)
+{
+    const int n = 19;
+    QImage image(n, n, QImage::Format_RGB32);
+    image.fill(QColor(0x4C, 0x7E, 0xE4));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF tile = state == BoxState::Down ? QRectF(1, 1, n - 1, n - 1) : QRectF(0, 0, n, n);
+    drawMark(p, tile);
+    if (state != BoxState::Normal) {
+        // Lit under the mouse, shaded while pressed: the same cue as the glass buttons beside it.
+        const qreal radius = tile.width() * 0.22;
+        p.setPen(Qt::NoPen);
+        p.setBrush(state == BoxState::Hot ? QColor(255, 255, 255, 60) : QColor(0, 0, 40, 60));
+        p.drawRoundedRect(tile.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    }
+    p.end();
+    QPainterPath shape;
+    shape.addRoundedRect(tile, tile.width() * 0.22 + 0.4, tile.width() * 0.22 + 0.4);
+    resgen::keyOutside(image, shape);
+    // The title bar takes the key from the bottom-left pixel.
+    image.setPixelColor(0, n - 1, resgen::kKey);
+    return image;
+}
+
+resgen::Picture controlBox(const char* name, BoxState state)
+{
+    return { QString::fromLatin1(name), QStringLiteral("browser"), QStringLiteral("Browser"),
+        resgen::FileFormat::Bmp, [state] { return drawControlBox(state); } };
+}
+
 const int registered = resgen::registerPictures({
+    controlBox("TITLE_CONTROLBOX_NORMAL", BoxState::Normal),
+    controlBox("TITLE_CONTROLBOX_MOUSEON", BoxState::Hot),
+    controlBox("TITLE_CONTROLBOX_MOUSEDOWN", BoxState::Down),
     { QStringLiteral("BANNER"), QStringLiteral("browser"), QStringLiteral("Browser"),
         resgen::FileFormat::Jpeg, drawBanner, 92 },
     { QStringLiteral("TREE_IMAGES"), QStringLiteral("browser"), QStringLiteral("Browser"),

@@ -465,7 +465,55 @@ QImage buttonStrip(Style s)
         itemPicture(Style::STYLE, SuiItem::TitleBarRightImage,                                     \
             [] { return rightPiece(Style::STYLE, RIGHT); })
 
+// The browser windows' own title bar, stored with their form descriptions: the BlueGlass
+// glass with the program's amber accent running under the caption, so the bar ties in with
+// the banner below it. Same sizes as BlueGlass, so the built-in offsets fit.
+const QColor kProgramAmber(0xF2, 0xB1, 0x34);
+
+QImage programLeft()
+{
+    QImage img = leftPiece(Style::BlueGlass, 162);
+    const int h = img.height();
+    Canvas p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    // Along the bar's foot, just above the dark base line, with a softer row above it; fades
+    // out before the piece ends so the stretched centre carries on plain.
+    auto accent = [&](int row, int alpha) {
+        const QRectF line(20, row, 142, 1);
+        QColor amber = kProgramAmber, none = kProgramAmber;
+        amber.setAlpha(alpha);
+        none.setAlpha(0);
+        p.fillRect(
+            line, horizontal(line, { { 0, none }, { 0.1, amber }, { 0.45, amber }, { 1, none } }));
+    };
+    accent(h - 2, 255);
+    accent(h - 3, 90);
+    return img;
+}
+
+Picture programPicture(const char* name, std::function<QImage()> draw)
+{
+    return { QString::fromLatin1(name), QStringLiteral("browser"), QStringLiteral("Browser"),
+        FileFormat::Bmp, std::move(draw) };
+}
+
+#define PROGRAM_BUTTON(NAME, STYLE, GLYPH)                                                         \
+    programPicture(                                                                                \
+        NAME "_NORMAL", [] { return titleButton(Style::STYLE, Glyph::GLYPH, State::Normal); }),    \
+        programPicture(                                                                            \
+            NAME "_MOUSEON", [] { return titleButton(Style::STYLE, Glyph::GLYPH, State::Hot); }),  \
+        programPicture(NAME "_MOUSEDOWN",                                                          \
+            [] { return titleButton(Style::STYLE, Glyph::GLYPH, State::Down); })
+
 const int registered = registerPictures({
+    programPicture("TITLE_LEFT", programLeft),
+    programPicture("TITLE_CLIENT", [] { return band(Style::BlueGlass, 179); }),
+    programPicture("TITLE_RIGHT", [] { return rightPiece(Style::BlueGlass, 101); }),
+    // The control box is the program's mark (BrowserPictures). The maximise button is DeepBlue's:
+    // the frame swaps in its strip on every resize anyway.
+    PROGRAM_BUTTON("TITLE_CLOSE", BlueGlass, Close),
+    PROGRAM_BUTTON("TITLE_MAX", DeepBlue, Max),
+    PROGRAM_BUTTON("TITLE_MIN", BlueGlass, Min),
     SUI_TITLE(MacOS, 48, 49, 48),
     SUI_TITLE(WinXP, 35, 37, 35),
     SUI_TITLE(DeepBlue, 97, 98, 97),
