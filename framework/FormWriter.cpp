@@ -149,6 +149,9 @@ void Writer::writeProperties(const QObject* object, const QObject* defaults, con
     for (const QMetaProperty& p : std::as_const(ordered)) {
         if (!isPublished(p))
             continue;
+        // A class that publishes a name again hides its base's property of that name.
+        if (mo->indexOfProperty(p.name()) != p.propertyIndex())
+            continue;
         const QString name = prefix + QLatin1String(p.name());
         const QVariant value = p.read(object);
         QVariant standard;
@@ -211,6 +214,20 @@ void Writer::writeProperties(const QObject* object, const QObject* defaults, con
         }
         if (const std::optional<QString> text = FormValues::format(p, value))
             writeValue(name, *text);
+    }
+    if (!prefix.isEmpty())
+        return;
+    if (const Component* c = Component::of(object)) {
+        for (const QString& binary : c->BinaryPropertyNames()) {
+            const std::optional<QByteArray> data = c->WriteBinaryProperty(binary);
+            if (!data)
+                continue;
+            m_xml.writeStartElement(QStringLiteral("property"));
+            m_xml.writeAttribute(QStringLiteral("name"), binary);
+            m_xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("base64"));
+            m_xml.writeCharacters(QString::fromLatin1(data->toBase64()));
+            m_xml.writeEndElement();
+        }
     }
 }
 
