@@ -32,6 +32,7 @@ class BuiltInFileThemeTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        RegisterSuimgrComponents();
         ComponentRegistry::instance().add<TsuiProbeControl>();
         m_oldTmp = qgetenv("TMPDIR");
         qputenv("TMPDIR", QFile::encodeName(temp.path()));

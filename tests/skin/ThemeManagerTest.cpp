@@ -136,6 +136,7 @@ TEST_F(ThemeManagerTest, AListedComponentWithoutTheStylePropertiesRaises)
 
 TEST_F(ThemeManagerTest, TheListSurvivesAFormDescription)
 {
+    RegisterSuimgrComponents();
     ComponentRegistry::instance().add<TsuiProbeControl>();
     manager->SetCompList({ QStringLiteral("suiA"), QStringLiteral("suiC") });
     manager->SetUIStyle(TsuiUIStyle::BlueGlass);
