@@ -7,9 +7,10 @@
 namespace resgen {
 namespace {
 
-// Navy (hue about 235) turns to copper (about 22); the key colour stays, so key areas and
-// lightness steps are kept exactly.
-constexpr int kHueShift = 147;
+// Navy and its tints (hues 170 to 300) turn to copper (about 27, a shade towards gold so pale tints
+// read as peach rather than pink); other hues (the red of the close button) and the key colour
+// stay, and lightness is kept, so contrast and key areas stay exactly as drawn.
+constexpr int kHueShift = 152;
 
 // Pure greys take a faint warmth (blue lowered most) and black becomes the theme's dark brown
 // outline; white stays white. theme.txt gives the colour items the same treatment.
@@ -30,6 +31,8 @@ QColor copperInk(const QColor& c)
     const QColor hsv = c.toHsv();
     if (hsv.hsvSaturation() == 0 || hsv.hsvHue() < 0)
         return warmGrey(c);
+    if (hsv.hsvHue() < 170 || hsv.hsvHue() > 300)
+        return c;
     // A little more saturation brings out the metal; lightness stays, so contrast does too.
     const int saturation = qMin(255, hsv.hsvSaturation() * 9 / 8);
     return QColor::fromHsv((hsv.hsvHue() + kHueShift) % 360, saturation, hsv.value(), c.alpha());
