@@ -9,6 +9,7 @@
 #include "framework/TMainMenu.h"
 #include "framework/TMenuItem.h"
 #include "framework/TPanel.h"
+#include "framework/TPopupMenu.h"
 #include "framework/TRadioButton.h"
 #include "framework/TSplitter.h"
 #include "framework/TStatusBar.h"
@@ -33,6 +34,7 @@ ComponentRegistry::ComponentRegistry()
     add<TMainMenu>();
     add<TMenuItem>();
     add<TPanel>();
+    add<TPopupMenu>();
     add<TRadioButton>();
     add<TSplitter>();
     add<TStatusBar>();

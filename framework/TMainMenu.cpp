@@ -1,5 +1,6 @@
 #include "framework/TMainMenu.h"
 
+#include "framework/ShortCut.h"
 #include "framework/TImageList.h"
 #include "framework/TMenuItem.h"
 
@@ -50,6 +51,15 @@ QList<TMenuItem*> TMainMenu::Items() const
 TMenuItem* TMainMenu::FindItem(const QString& name) const
 {
     return findChild<TMenuItem*>(name);
+}
+
+bool TMainMenu::IsShortCut(const QKeyEvent* event) const
+{
+    TMenuItem* item = FindShortCutItem(Items(), ShortCutFromKeyEvent(event));
+    if (!item)
+        return false;
+    item->Click();
+    return true;
 }
 
 void TMainMenu::populate(QMenuBar* bar) const

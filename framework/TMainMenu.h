@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QMenu;
+class QKeyEvent;
 class QMenuBar;
 class TImageList;
 class TMenuItem;
@@ -22,6 +23,8 @@ public:
 
     QList<TMenuItem*> Items() const;
     TMenuItem* FindItem(const QString& name) const;
+    // Runs the item whose ShortCut the key press is and says whether there was one.
+    bool IsShortCut(const QKeyEvent* event) const;
 
     // Fills a Qt menu bar (or a menu) with the items; choosing an action clicks its item.
     void populate(QMenuBar* bar) const;

@@ -1,6 +1,7 @@
 #include "framework/TMenuItem.h"
 
 #include "framework/TMainMenu.h"
+#include "framework/TPopupMenu.h"
 
 #include <QChildEvent>
 
@@ -13,6 +14,8 @@ TMenuItem::TMenuItem(QObject* parent)
         connect(this, &TMenuItem::changed, item, &TMenuItem::changed);
     else if (auto* menu = qobject_cast<TMainMenu*>(parent))
         connect(this, &TMenuItem::changed, menu, &TMainMenu::changed);
+    else if (auto* popup = qobject_cast<TPopupMenu*>(parent))
+        connect(this, &TMenuItem::changed, popup, &TPopupMenu::changed);
 }
 
 void TMenuItem::setCaption(const QString& caption)
@@ -36,6 +39,22 @@ void TMenuItem::setChecked(bool checked)
                 sibling->setChecked(false);
         }
     }
+    Q_EMIT changed();
+}
+
+void TMenuItem::setDefault(bool isDefault)
+{
+    if (m_default == isDefault)
+        return;
+    m_default = isDefault;
+    Q_EMIT changed();
+}
+
+void TMenuItem::setShortCut(int shortCut)
+{
+    if (m_shortCut == shortCut)
+        return;
+    m_shortCut = shortCut;
     Q_EMIT changed();
 }
 

@@ -38,9 +38,11 @@ Lookup lookup(TsuiUIStyle style, int index)
     return { kThemeItems[size_t(index - 1)].kind, value };
 }
 
+} // namespace
+
 // The frame component is recognised by its class name, so this layer does not depend on the
 // windows layer; the namespace a class sits in is ignored.
-bool isTsuiForm(const QObject* object)
+bool IsTsuiForm(const QObject* object)
 {
     for (const QMetaObject* meta = object->metaObject(); meta; meta = meta->superClass()) {
         const std::string_view name(meta->className());
@@ -50,8 +52,6 @@ bool isTsuiForm(const QObject* object)
     }
     return false;
 }
-
-} // namespace
 
 QImage GetSkinResource(const QString& name)
 {
@@ -116,7 +116,7 @@ TsuiUIStyle GetSUIFormStyle(QObject* owner)
     if (!form || !IsSUIForm(form))
         return TsuiUIStyle::DeepBlue;
     for (QObject* child : form->children()) {
-        if (!child->isWidgetType() || !isTsuiForm(child))
+        if (!child->isWidgetType() || !IsTsuiForm(child))
             continue;
         const QVariant value = child->property("UIStyle");
         if (value.metaType() == QMetaType::fromType<TsuiUIStyle>())

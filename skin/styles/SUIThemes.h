@@ -51,6 +51,9 @@ bool GetInsideThemeBool(TsuiUIStyle style, int index);
 // A form: a top-level widget, or the widget an MDI sub-window shows (an MDI child form).
 bool IsSUIForm(const QObject* object);
 
+// Whether the object is a TsuiForm (by class name, in any namespace, anywhere in its class chain).
+bool IsTsuiForm(const QObject* object);
+
 // The style a new themed control takes: that of the first TsuiForm among the direct child
 // widgets of `owner` when it is a form (a top-level widget), DeepBlue otherwise.
 TsuiUIStyle GetSUIFormStyle(QObject* owner);

@@ -21,7 +21,7 @@ const QString kFactList = ORLENDA_SOURCE_DIR "/catalogue/data/ibmi-system-values
 // Objects the pages name that are libraries, queues, journals or subsystems, not system values.
 const QSet<QString> kKnownObjects
     = { "QTEMP", "QSYS", "QSYS2", "QHLPSYS", "QUSRSYS", "QGPL", "QSYSOPR", "QSYSMSG", "QAUDJRN",
-          "QACGJRN", "QHST", "QBASE", "QCTL", "QSYSSBSD", "QSTRUP", "QSECOFR" };
+          "QACGJRN", "QHST", "QBASE", "QCTL", "QSYSSBSD", "QSTRUP", "QSECOFR", "QSYSWRK", "QCMN" };
 
 QString detailOf(const tagSysValItem& item)
 {
