@@ -1,5 +1,8 @@
 #include "framework/BitmapOps.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <QPainter>
 #include <vector>
 
@@ -78,6 +81,12 @@ void stretchInto(QImage& destination, const QRect& target, const QImage& source,
     const bool keyed = key.has_value();
     const int left = visible.left();
     const int count = visible.width();
+    // Opaque, unkeyed and inside the source everywhere: a row is a plain gather, and a row that
+    // shows the same source row as the one above is a copy of it.
+    const bool plain = opaqueSource && !keyed
+        && std::all_of(columns.begin(), columns.end(), [](int sx) { return sx >= 0; });
+    int previousSy = -1;
+    const QRgb* previousRow = nullptr;
 
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
         const int sy = sourceRect.top() + stretchSource(y - target.top(), srcH, dstH);
@@ -85,6 +94,18 @@ void stretchInto(QImage& destination, const QRect& target, const QImage& source,
             continue;
         const QRgb* from = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
         QRgb* to = reinterpret_cast<QRgb*>(destination.scanLine(y)) + left;
+        if (plain) {
+            if (sy == previousSy && previousRow) {
+                std::memcpy(to, previousRow, size_t(count) * sizeof(QRgb));
+            } else {
+                const int* map = columns.data();
+                for (int i = 0; i < count; ++i)
+                    to[i] = from[map[i]] | 0xFF000000u;
+            }
+            previousSy = sy;
+            previousRow = to;
+            continue;
+        }
         if (opaqueSource) {
             // The common case for skin bitmaps: every sample is opaque, only the key can skip.
             for (int i = 0; i < count; ++i) {
@@ -187,7 +208,15 @@ void drawStretched(QPainter& painter, const QRect& target, const QImage& source,
 {
     if (target.width() <= 0 || target.height() <= 0 || source.isNull())
         return;
-    painter.drawImage(target.topLeft(), stretched(source, sourceRect, target.size(), transparent));
+    const QImage from = readable(source);
+    if (!transparent && from.format() == QImage::Format_RGB32 && from.rect().contains(sourceRect)) {
+        // Every sample opaque and present: an opaque picture is a plain copy, not a blend.
+        QImage opaque(target.size(), QImage::Format_RGB32);
+        stretchBlt(opaque, QRect(QPoint(0, 0), target.size()), from, sourceRect);
+        painter.drawImage(target.topLeft(), opaque);
+        return;
+    }
+    painter.drawImage(target.topLeft(), stretched(from, sourceRect, target.size(), transparent));
 }
 
 } // namespace BitmapOps

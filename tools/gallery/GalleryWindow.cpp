@@ -1,0 +1,186 @@
+#include "tools/gallery/GalleryWindow.h"
+
+#include "framework/ShortCut.h"
+#include "framework/TMenuItem.h"
+#include "skin/styles/Suiresdef.h"
+#include "skin/windows/SUIForm.h"
+#include "skin/windows/SUIMainMenu.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMetaEnum>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <cstdlib>
+
+namespace {
+
+// The client of a gallery window paints nothing itself, so the frame's background (the tiled
+// pictures of MacOS and Protein) shows between the places.
+class GalleryClient : public TControlBase<QWidget> {
+    Q_OBJECT
+    ORLENDA_CONTROL_PROPERTIES
+public:
+    using TControlBase<QWidget>::TControlBase;
+};
+
+TMenuItem* addItem(QObject* parent, const QString& caption, int shortCut = 0)
+{
+    auto* item = new TMenuItem(parent);
+    item->setCaption(caption);
+    item->setShortCut(shortCut);
+    return item;
+}
+
+void buildMenu(TsuiMainMenu* menu)
+{
+    TMenuItem* file = addItem(menu, QStringLiteral("&File"));
+    addItem(file, QStringLiteral("&New"), scCtrl | 'N');
+    addItem(file, QStringLiteral("&Open..."), scCtrl | 'O')->setDefault(true);
+    addItem(file, QStringLiteral("-"));
+    addItem(file, QStringLiteral("&Save"), scCtrl | 'S');
+    addItem(file, QStringLiteral("Save &As..."));
+    addItem(file, QStringLiteral("&Print..."), scCtrl | 'P')->setEnabled(false);
+    addItem(file, QStringLiteral("-"));
+    addItem(file, QStringLiteral("E&xit"), scAlt | 0x73); // Alt+F4
+
+    TMenuItem* view = addItem(menu, QStringLiteral("&View"));
+    TMenuItem* byName = addItem(view, QStringLiteral("By &Name"));
+    byName->setRadioItem(true);
+    byName->setChecked(true);
+    addItem(view, QStringLiteral("By &Category"))->setRadioItem(true);
+    addItem(view, QStringLiteral("-"));
+    addItem(view, QStringLiteral("&Status Bar"))->setChecked(true);
+    addItem(view, QStringLiteral("&Refresh"), 0x74); // F5
+
+    TMenuItem* help = addItem(menu, QStringLiteral("&Help"));
+    addItem(help, QStringLiteral("&Contents"), 0x70); // F1
+    addItem(help, QStringLiteral("-"));
+    addItem(help, QStringLiteral("&About..."));
+}
+
+// A custom caption button: the style's minimize button with its glyph replaced by a pin.
+void giveCustomPictures(TsuiTitleBarButton* custom, TsuiUIStyle style)
+{
+    const auto picture = [style](int frame) {
+        QImage image;
+        GetInsideThemeBitmap(style, SuiThemes::SuiItem::TitleBarButtonImage, &image, 18, frame);
+        if (image.isNull())
+            return image;
+        image = image.convertToFormat(QImage::Format_RGB32);
+        // The glyph's colour: the pixel inside the face that stands out most from it.
+        const QRgb faceAtCentre = image.pixel(4, image.height() / 2);
+        QRgb glyph = faceAtCentre;
+        int contrast = -1;
+        for (int y = 4; y < image.height() - 4; ++y) {
+            for (int x = 5; x < image.width() - 5; ++x) {
+                const int d = std::abs(qGray(image.pixel(x, y)) - qGray(faceAtCentre));
+                if (d > contrast) {
+                    contrast = d;
+                    glyph = image.pixel(x, y);
+                }
+            }
+        }
+        // The minimize glyph goes: each row of the face takes the colour it has beside the
+        // glyph, so the button's own shading stays.
+        for (int y = 4; y < image.height() - 4; ++y) {
+            const QRgb face = image.pixel(4, y);
+            for (int x = 5; x < image.width() - 5; ++x)
+                image.setPixel(x, y, face);
+        }
+        QPainter painter(&image);
+        // A pin: round head, short needle.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgb(glyph));
+        const QPointF centre(image.width() / 2.0, image.height() / 2.0 - 2);
+        painter.drawEllipse(centre, 3, 3);
+        painter.fillRect(QRectF(centre.x() - 0.75, centre.y() + 2, 1.5, 5), QColor::fromRgb(glyph));
+        return image;
+    };
+    custom->SetPicNormal(picture(13));
+    custom->SetPicMouseOn(picture(14));
+    custom->SetPicMouseDown(picture(15));
+}
+
+QWidget* section(const QString& title, const QColor& ink)
+{
+    auto* box = new QFrame;
+    box->setFrameShape(QFrame::StyledPanel);
+    box->setFrameShadow(QFrame::Sunken);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(10, 8, 10, 8);
+    auto* heading = new QLabel(title);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    QPalette palette = heading->palette();
+    palette.setColor(QPalette::WindowText, ink);
+    heading->setPalette(palette);
+    layout->addWidget(heading);
+    layout->addStretch(1);
+    box->setMinimumSize(180, 80);
+    return box;
+}
+
+} // namespace
+
+const QList<TsuiUIStyle>& GalleryStyles()
+{
+    static const QList<TsuiUIStyle> styles { TsuiUIStyle::MacOS, TsuiUIStyle::WinXP,
+        TsuiUIStyle::DeepBlue, TsuiUIStyle::Protein, TsuiUIStyle::BlueGlass };
+    return styles;
+}
+
+QString GalleryStyleName(TsuiUIStyle style)
+{
+    return QString::fromLatin1(QMetaEnum::fromType<TsuiUIStyle>().valueToKey(int(style)));
+}
+
+const QStringList& GallerySections()
+{
+    static const QStringList sections { QStringLiteral("Push buttons"),
+        QStringLiteral("Check boxes and radio buttons"), QStringLiteral("Panels and group boxes"),
+        QStringLiteral("Scroll bars"), QStringLiteral("Progress bars"),
+        QStringLiteral("Track bars"), QStringLiteral("Edits"), QStringLiteral("Tool bar"),
+        QStringLiteral("Check and radio groups") };
+    return sections;
+}
+
+GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
+{
+    GalleryWindow window;
+    window.form = std::make_unique<TForm>();
+    window.form->setObjectName(QStringLiteral("fmGallery") + GalleryStyleName(style));
+    window.form->setCaption(QStringLiteral("Orlenda Gallery - ") + GalleryStyleName(style));
+    window.form->resize(660, 420);
+
+    auto* frame = new TsuiForm(window.form.get());
+    window.frame = frame;
+    frame->SetUIStyle(style);
+
+    TsuiTitleBarButtons* buttons = frame->TitleBarButtons();
+    buttons->AddButton()->SetButtonType(TsuiTitleBarBtnType::suiHelp);
+    giveCustomPictures(buttons->AddButton(), style);
+
+    auto* menu = new TsuiMainMenu(window.form.get());
+    menu->setObjectName(QStringLiteral("mnGallery"));
+    buildMenu(menu);
+    frame->SetMenu(menu);
+    frame->SetUIStyle(style);
+
+    // The client: one labelled place per control family, for the control issues to fill.
+    auto* client = new GalleryClient(frame);
+    frame->SetPanel(client);
+    auto* grid = new QGridLayout(client);
+    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setSpacing(10);
+    const QColor ink = QColor::fromRgb(0x30, 0x38, 0x48);
+    const QStringList& names = GallerySections();
+    for (int i = 0; i < names.size(); ++i)
+        grid->addWidget(section(names[i], ink), i / 3, i % 3);
+    return window;
+}
+
+#include "GalleryWindow.moc"

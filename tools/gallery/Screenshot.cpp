@@ -1,0 +1,57 @@
+#include "tools/gallery/Screenshot.h"
+
+#include "skin/windows/SUIForm.h"
+#include "tools/gallery/GalleryWindow.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+
+void settle()
+{
+    // Shows, layouts and the drop-down's popup are delivered through the event loop.
+    QDeadlineTimer deadline(100);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+} // namespace
+
+QImage GalleryScreenshot(GalleryWindow& window)
+{
+    TForm* form = window.form.get();
+    form->move(40, 40);
+    form->show();
+    settle();
+    FormMenuBar* bar = window.frame->MenuBarWidget();
+    if (bar)
+        bar->openButton(0);
+    settle();
+
+    QImage shot = form->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    // Outside the window's region nothing of the window is on screen.
+    const QRegion mask = form->mask();
+    if (!mask.isEmpty()) {
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (!mask.contains(QPoint(x, y)))
+                    shot.setPixel(x, y, 0);
+    }
+    QMenu* menu = bar ? bar->openMenu() : nullptr;
+    if (!menu || !menu->isVisible())
+        return shot;
+    const QImage dropDown = menu->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QPoint at = menu->pos() - form->pos();
+    const QRect all = shot.rect().united(QRect(at, dropDown.size()));
+    QImage canvas(all.size(), QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.drawImage(-all.topLeft(), shot);
+    painter.drawImage(at - all.topLeft(), dropDown);
+    painter.end();
+    bar->closeMenu();
+    return canvas;
+}
