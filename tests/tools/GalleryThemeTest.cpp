@@ -1,5 +1,5 @@
 // The gallery on a shipped style's theme file looks exactly like the same style built in, except
-// where a file theme's "ControlFontColor" rules the caption colour.
+// where the frame's rules tie a look to the built-in style itself (MacOS and Protein).
 #include "skin/windows/SUIForm.h"
 #include "skin/windows/SUITitleBar.h"
 #include "tools/gallery/GalleryWindow.h"
@@ -40,14 +40,27 @@ TEST_P(GalleryThemeTest, AShippedStyleFileLooksLikeTheStyleBuiltIn)
     const QImage actual = GalleryScreenshot(fromFile).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(actual.size(), expected.size());
     const QRect diff = differences(actual, expected);
-    if (GetParam() == TsuiUIStyle::MacOS) {
+    const QRect titleBar = fromFile.frame->TitleBar()->geometry().translated(
+        fromFile.frame->mapTo(fromFile.form.get(), QPoint()));
+    const QRect below(0, titleBar.bottom() + 1, actual.width(), actual.height());
+    // The window's outline and band are the same in every case.
+    const QRect inside = actual.rect().adjusted(3, 0, -3, -3);
+    switch (GetParam()) {
+    case TsuiUIStyle::MacOS:
         // MacOS writes its caption black; a file theme does so only for a marker value in
-        // "ControlFontColor", and the exported MacOS file holds plain black there: white text.
-        const QRect caption = fromFile.frame->TitleBar()->geometry().translated(
-            fromFile.frame->mapTo(fromFile.form.get(), QPoint()));
-        EXPECT_FALSE(diff.isEmpty());
-        EXPECT_TRUE(caption.contains(diff)) << "differences outside the title bar";
-    } else {
+        // "ControlFontColor", and the exported MacOS file holds plain black there, so its caption
+        // is white. MacOS's tiled client and menu pictures belong to the built-in style alone.
+        EXPECT_TRUE(differences(actual.copy(titleBar), expected.copy(titleBar)).isValid());
+        EXPECT_TRUE(inside.contains(diff));
+        break;
+    case TsuiUIStyle::Protein:
+        // Protein's tiled client belongs to the built-in style; a file theme fills the client
+        // with its "FormBackgroundColor". The title bar and the band match.
+        EXPECT_TRUE(diff.isValid());
+        EXPECT_TRUE(below.contains(diff) && inside.contains(diff))
+            << diff.x() << "," << diff.y() << " " << diff.width() << "x" << diff.height();
+        break;
+    default:
         EXPECT_TRUE(diff.isEmpty()) << "pixels differ in " << diff.x() << "," << diff.y() << " "
                                     << diff.width() << "x" << diff.height();
     }

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMetaEnum>
 #include <QPainter>
+#include <QPointer>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <functional>
@@ -195,8 +196,12 @@ GalleryWindow createWindow(const QString& name, TsuiUIStyle style, TsuiFileTheme
         grid->addWidget(section(names[i], ink), i / 3, i % 3);
     if (theme) {
         // Every themed component of the window, however deep, takes the file theme.
-        for (QObject* component : window.form->findChildren<QObject*>()) {
-            if (component == theme || !IsHasProperty(component, "FileTheme")
+        // Guarded: restyling one component may rebuild (delete) children of another.
+        QList<QPointer<QObject>> components;
+        for (QObject* component : window.form->findChildren<QObject*>())
+            components.append(component);
+        for (const QPointer<QObject>& component : std::as_const(components)) {
+            if (!component || component == theme || !IsHasProperty(component, "FileTheme")
                 || !IsHasProperty(component, "UIStyle"))
                 continue;
             component->setProperty("FileTheme", QVariant::fromValue(theme));
