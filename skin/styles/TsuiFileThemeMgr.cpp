@@ -24,6 +24,7 @@ bool TsuiFileThemeMgr::LoadFromFile(const QString& path)
     if (!QFileInfo(path).isFile())
         return false;
     m_reader.reset();
+    m_decoded.clear();
     try {
         m_reader = std::make_unique<TsuiThemeFileReader>(path);
     } catch (const EFOpenError&) {
@@ -37,17 +38,20 @@ void TsuiFileThemeMgr::GetBitmap(int index, QImage& target) const
 {
     if (!m_reader)
         return;
-    const QString key = keyOf(index);
-    if (key.isEmpty())
-        return;
-    QIODevice* stream = m_reader->GetFile(key);
-    if (!stream)
-        return;
-    stream->seek(0);
-    const QImage image = QImage::fromData(stream->readAll(), "BMP");
-    stream->seek(0);
-    if (!image.isNull())
-        target = image;
+    auto cached = m_decoded.constFind(index);
+    if (cached == m_decoded.constEnd()) {
+        QImage image;
+        const QString key = keyOf(index);
+        if (QIODevice* stream = key.isEmpty() ? nullptr : m_reader->GetFile(key)) {
+            stream->seek(0);
+            image = QImage::fromData(stream->readAll(), "BMP");
+            stream->seek(0);
+        }
+        // A null image is remembered too: the key stays missing for this load.
+        cached = m_decoded.insert(index, image);
+    }
+    if (!cached->isNull())
+        target = *cached;
 }
 
 uint32_t TsuiFileThemeMgr::GetColor(int index) const
