@@ -104,11 +104,18 @@ TEST_F(FileThemeTest, TheSameBareNameLoadsAgainButTheResolvedPathDoesNot)
     theme.SetThemeFile(name);
     ASSERT_EQ(theme.GetInt(SuiItem::ControlBorderColor), 10);
 
-    writeSmallTheme(path, 11);
+    QImage before;
+    theme.GetBitmap(SuiItem::ButtonImage, before);
+    writeSmallTheme(path, 11, 0xFF0000FF);
     theme.SetThemeFile(theme.ThemeFile()); // the stored text: nothing happens
     EXPECT_EQ(theme.GetInt(SuiItem::ControlBorderColor), 10);
     theme.SetThemeFile(name); // differs from the stored full path: found and loaded again
     EXPECT_EQ(theme.GetInt(SuiItem::ControlBorderColor), 11);
+    // Pictures come from the new load too, not from what the old one decoded.
+    QImage after;
+    theme.GetBitmap(SuiItem::ButtonImage, after);
+    EXPECT_EQ(before.pixel(0, 0), 0xFF102030u);
+    EXPECT_EQ(after.pixel(0, 0), 0xFF0000FFu);
 }
 
 TEST_F(FileThemeTest, ANameFoundNowhereChangesNothing)
