@@ -1,6 +1,7 @@
 #include "browser/BrowserResources.h"
 
 #include "browser/BannerImage.h"
+#include "skin/controls/SUIButtonComponents.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -24,7 +25,8 @@ static void registerDesignFonts()
 
 void initBrowserResources()
 {
-    static const bool done = (registerBrowserPictures(), registerDesignFonts(), true);
+    static const bool done
+        = (registerBrowserPictures(), registerDesignFonts(), RegisterSUIButtonComponents(), true);
     (void)done;
 }
 

@@ -1,7 +1,6 @@
 // The main window: catalogue tree on the left, reference pages on the right, banner on top.
 #pragma once
 
-#include "framework/TButton.h"
 #include "framework/TCppWebBrowser.h"
 #include "framework/TForm.h"
 #include "framework/TImage.h"
@@ -9,10 +8,11 @@
 #include "framework/TMainMenu.h"
 #include "framework/TMenuItem.h"
 #include "framework/TPanel.h"
-#include "framework/TRadioButton.h"
 #include "framework/TSplitter.h"
 #include "framework/TStatusBar.h"
 #include "framework/TTreeView.h"
+#include "skin/controls/SUIButton.h"
+#include "skin/controls/SUIRadioButton.h"
 
 #include <string>
 
@@ -29,9 +29,9 @@ class TfmMain : public TForm {
     Q_PROPERTY(TPanel* suiForm1 MEMBER suiForm1)
     Q_PROPERTY(TImage* imgTitle MEMBER imgTitle)
     Q_PROPERTY(TPanel* pnlBrowser MEMBER pnlBrowser)
-    Q_PROPERTY(TButton* btnExit MEMBER btnExit)
-    Q_PROPERTY(TRadioButton* rbName MEMBER rbName)
-    Q_PROPERTY(TRadioButton* rbCategory MEMBER rbCategory)
+    Q_PROPERTY(TsuiButton* btnExit MEMBER btnExit)
+    Q_PROPERTY(TsuiRadioButton* rbName MEMBER rbName)
+    Q_PROPERTY(TsuiRadioButton* rbCategory MEMBER rbCategory)
     Q_PROPERTY(TImageList* imgValue MEMBER imgValue)
     Q_PROPERTY(TMainMenu* suiMainMenu1 MEMBER suiMainMenu1)
     Q_PROPERTY(TMenuItem* miFile MEMBER miFile)
@@ -61,9 +61,9 @@ public:
     TPanel* suiForm1 = nullptr;
     TImage* imgTitle = nullptr;
     TPanel* pnlBrowser = nullptr;
-    TButton* btnExit = nullptr;
-    TRadioButton* rbName = nullptr;
-    TRadioButton* rbCategory = nullptr;
+    TsuiButton* btnExit = nullptr;
+    TsuiRadioButton* rbName = nullptr;
+    TsuiRadioButton* rbCategory = nullptr;
     TImageList* imgValue = nullptr;
     TMainMenu* suiMainMenu1 = nullptr;
     TMenuItem* miFile = nullptr;

@@ -592,6 +592,8 @@ void TsuiForm::resizeEvent(QResizeEvent* event)
 
 void TsuiForm::formResized()
 {
+    if (m_placing)
+        return;
     QWidget* form = m_form;
     if (m_startedMaximized) {
         if (!form->isMaximized()) {
@@ -625,8 +627,12 @@ void TsuiForm::placeMaximized()
     // Placing a window ends its maximized state in the widget, though the window system keeps
     // it; the state is put back without asking the window system to maximize again.
     const Qt::WindowStates state = form->windowState();
+    // The size messages of this placement come while the widget briefly reads as not maximized;
+    // they are this placement's own, not a restore.
+    m_placing = true;
     form->setGeometry(area);
     form->overrideWindowState(state);
+    m_placing = false;
 }
 
 bool TsuiForm::eventFilter(QObject* watched, QEvent* event)

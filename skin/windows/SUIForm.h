@@ -176,6 +176,7 @@ private:
     QRect m_savedBounds;
     Qt::WindowFlags m_savedFlags;
     bool m_formWasOpaque = false;
+    bool m_placing = false;
     bool m_startedMaximized = false;
     QSize m_maskSize;
     int m_maskCorner = -1;

@@ -1,22 +1,16 @@
 #include "skin/windows/SUITitleBar.h"
 
-#include "framework/BitmapOps.h"
 #include "framework/ComponentRegistry.h"
-#include "framework/TColor.h"
 #include "framework/TForm.h"
-#include "skin/styles/Suipublic.h"
 #include "skin/styles/Suiresdef.h"
+#include "skin/windows/SUITitleBarMetrics.h"
 #include "skin/windows/SUITitleBarPopupMenu.h"
 
-#include <QApplication>
-#include <QIcon>
-#include <QPaintEvent>
-#include <QPainter>
-#include <QWindow>
 #include <algorithm>
 #include <string_view>
 
 using namespace SuiThemes::SuiItem;
+using namespace TitleBarMetrics;
 
 ORLENDA_REGISTER_COMPONENT(TsuiTitleBar);
 
@@ -35,17 +29,6 @@ bool isClass(const QObject* object, std::string_view wanted)
     }
     return false;
 }
-
-// Picture rows and columns a frame covers itself: its 3-pixel band (4 on an MDI frame).
-constexpr int kFrameBand = 3;
-constexpr int kMDIFrameBand = 4;
-// Room the control box leaves before the caption, and the application icon's cell.
-constexpr int kControlBoxGap = 5;
-constexpr int kAppIconSize = 16;
-constexpr int kAppIconIndent = 3;
-constexpr int kAppIconCell = 21;
-// Where the caption starts when nothing stands at the left.
-constexpr int kBareCaptionX = 6;
 
 // File themes mark a dark caption through their control font colour.
 bool isDarkCaptionMarker(uint32_t color)
@@ -121,7 +104,7 @@ void TsuiTitleBar::applyStyle()
     QImage strip;
     m_theme.bitmap(TitleBarButtonImage, strip);
     m_buttonStripHeight = strip.height();
-    m_buttonTop = m_theme.integer(TitleBarButtonTopInt) - (InForm() ? kFrameBand : 0);
+    m_styleButtonTop = m_theme.integer(TitleBarButtonTopInt);
     if (QWidget* form = Form()) {
         // A theme without the item gives -1: no constraint then.
         const int minWidth = std::max(0, int(m_theme.integer(FormMinWidthInt)));
@@ -144,6 +127,7 @@ void TsuiTitleBar::applyStyle()
             || (m_theme.usesFileTheme() && isDarkCaptionMarker(m_theme.color(ControlFontColor)));
         Font()->setColor(dark ? QColor(Qt::black) : QColor(Qt::white));
     }
+    m_wasInForm = InForm();
     SetAutoSize(true);
     update();
 }
@@ -228,6 +212,11 @@ bool TsuiTitleBar::InForm() const
         || isClass(Owner(), "TsuiMDIForm");
 }
 
+int TsuiTitleBar::ButtonTop() const
+{
+    return m_styleButtonTop - (InForm() ? kFrameBand : 0);
+}
+
 bool TsuiTitleBar::InMDIForm() const
 {
     return parentWidget() && (isClass(parent(), "TsuiMDIForm") || isClass(Owner(), "TsuiMDIForm"));
@@ -285,346 +274,6 @@ bool TsuiTitleBar::CanPaint() const
     return true;
 }
 
-TsuiTitleBar::ButtonLayout TsuiTitleBar::LayoutButtons() const
-{
-    ButtonLayout layout;
-    int x = width() + m_rightBtnXOffset + 1;
-    for (int i = 0; i < m_buttons->Count(); ++i) {
-        const TsuiTitleBarButton* button = m_buttons->Button(i);
-        if (!button->Visible())
-            continue;
-        if (button->ButtonType() == TsuiTitleBarBtnType::suiControlBox) {
-            layout.controlBox.index = i; // the last visible one counts
-            continue;
-        }
-        const QSize size = button->PicNormal().size();
-        x -= size.width() + m_buttonInterval + 1;
-        layout.right.append({ i, QRect(QPoint(x, m_buttonTop), size) });
-    }
-    int left = m_leftBtnXOffset;
-    if (layout.controlBox.index >= 0) {
-        const QSize size = m_buttons->Button(layout.controlBox.index)->PicNormal().size();
-        layout.controlBox.rect = QRect(QPoint(left, m_buttonTop), size);
-        left += m_drawAppIcon ? kAppIconCell : size.width() + kControlBoxGap;
-    }
-    if (left == 0)
-        left = kBareCaptionX;
-    layout.captionX = left;
-    layout.captionRoom = x - left;
-    return layout;
-}
-
-int TsuiTitleBar::ButtonAt(const QPoint& point) const
-{
-    const ButtonLayout layout = LayoutButtons();
-    // Where pictures overlap, the one visited last wins, as it is drawn last.
-    int hot = -1;
-    for (const ButtonPlace& place : layout.right)
-        if (place.rect.contains(point))
-            hot = place.index;
-    if (layout.controlBox.index >= 0 && layout.controlBox.rect.contains(point))
-        hot = layout.controlBox.index;
-    return hot;
-}
-
-QRect TsuiTitleBar::ButtonRect(int index) const
-{
-    const ButtonLayout layout = LayoutButtons();
-    if (layout.controlBox.index == index && index >= 0)
-        return m_drawAppIcon ? layout.controlBox.rect.united(
-                   QRect(layout.controlBox.rect.topLeft() + QPoint(kAppIconIndent, 0),
-                       QSize(kAppIconSize, kAppIconSize)))
-                             : layout.controlBox.rect;
-    for (const ButtonPlace& place : layout.right)
-        if (place.index == index)
-            return place.rect;
-    return {};
-}
-
-QString TsuiTitleBar::ShortenedCaption(
-    const QString& caption, const QFontMetrics& metrics, int room)
-{
-    if (metrics.horizontalAdvance(caption) <= room)
-        return caption;
-    const QString ellipsis = QStringLiteral("...");
-    const auto fits = [&](qsizetype length) {
-        return metrics.horizontalAdvance(caption.left(length) + ellipsis) <= room;
-    };
-    // The longest prefix that fits with "..." appended; a binary search keeps a caption of
-    // thousands of characters cheap, the linear step after it settles uneven advances.
-    qsizetype low = 0;
-    qsizetype high = caption.size() - 1;
-    if (!fits(low))
-        return QString();
-    while (low < high) {
-        const qsizetype mid = (low + high + 1) / 2;
-        if (fits(mid))
-            low = mid;
-        else
-            high = mid - 1;
-    }
-    while (low + 1 < caption.size() && fits(low + 1))
-        ++low;
-    // Never end on half a surrogate pair.
-    if (low > 0 && caption.at(low - 1).isHighSurrogate())
-        --low;
-    return caption.left(low) + ellipsis;
-}
-
-QImage TsuiTitleBar::Render()
-{
-    if (width() <= 0 || height() <= 0)
-        return QImage();
-    QImage bitmap(size(), QImage::Format_RGB32);
-    // Rows and columns no picture covers show the window colour rather than stale memory.
-    bitmap.fill(palette().color(QPalette::Window));
-    DrawSectionsTo(bitmap);
-    DrawButtons(bitmap);
-    return bitmap;
-}
-
-void TsuiTitleBar::DrawSectionsTo(QImage& bitmap) const
-{
-    if (bitmap.isNull())
-        return;
-    int dx = 0;
-    int dy = 0;
-    if (InForm()) {
-        dx = InMDIForm() ? -kMDIFrameBand : -kFrameBand;
-        dy = -kFrameBand;
-    }
-    QPainter painter(&bitmap);
-    // Sections are used by position: left, right, centre.
-    const int count = m_sections->Count();
-    int x1 = 0;
-    int x2 = 0;
-    if (count >= 1) {
-        const QImage& left = m_sections->Section(0)->Picture();
-        painter.drawImage(dx, dy, left);
-        x1 = left.width() + dx;
-    }
-    if (count >= 2) {
-        const QImage& right = m_sections->Section(1)->Picture();
-        x2 = bitmap.width() - right.width() - dx;
-        painter.drawImage(x2, dy, right);
-    }
-    if (count >= 3) {
-        const QImage& centre = m_sections->Section(2)->Picture();
-        // A bar narrower than its end pictures leaves no room: nothing is stretched (a negative
-        // width would mirror the picture).
-        if (!centre.isNull() && x2 > x1)
-            BitmapOps::drawStretched(
-                painter, QRect(x1, dy, x2 - x1, centre.height()), centre, centre.rect());
-    }
-}
-
-const QImage& TsuiTitleBar::statePicture(const TsuiTitleBarButton* button, bool hot) const
-{
-    if (!hot)
-        return button->PicNormal();
-    const int index = int(m_buttons->items().indexOf(button));
-    return m_mousePressed && index == m_pressedButton ? button->PicMouseDown()
-                                                      : button->PicMouseOn();
-}
-
-void TsuiTitleBar::drawButtonPicture(
-    QImage& bitmap, const TsuiTitleBarButton* button, const QImage& state, const QPoint& at) const
-{
-    const QImage& normal = button->PicNormal();
-    if (normal.isNull())
-        return;
-    // The state picture is cut to the normal picture's size; what it does not cover is black.
-    QImage cell(normal.size(), QImage::Format_RGB32);
-    cell.fill(Qt::black);
-    {
-        QPainter cellPainter(&cell);
-        cellPainter.drawImage(0, 0, state);
-    }
-    QPainter painter(&bitmap);
-    if (button->Transparent())
-        BitmapOps::drawKeyed(painter, at, cell, cell.pixel(0, cell.height() - 1));
-    else
-        painter.drawImage(at, cell);
-}
-
-void TsuiTitleBar::DrawButtons(QImage& bitmap)
-{
-    if (bitmap.isNull())
-        return;
-    const ButtonLayout layout = LayoutButtons();
-    m_hotButton = m_cursor ? ButtonAt(*m_cursor) : -1;
-
-    for (const ButtonPlace& place : layout.right) {
-        const TsuiTitleBarButton* button = m_buttons->Button(place.index);
-        drawButtonPicture(
-            bitmap, button, statePicture(button, place.index == m_hotButton), place.rect.topLeft());
-    }
-    if (layout.controlBox.index >= 0) {
-        const TsuiTitleBarButton* box = m_buttons->Button(layout.controlBox.index);
-        const QPoint at = layout.controlBox.rect.topLeft();
-        if (m_drawAppIcon) {
-            const QWidget* form = Form();
-            const QIcon icon = form ? form->windowIcon() : QApplication::windowIcon();
-            if (!icon.isNull()) {
-                QPainter painter(&bitmap);
-                icon.paint(&painter,
-                    QRect(at + QPoint(kAppIconIndent, 0), QSize(kAppIconSize, kAppIconSize)));
-            }
-        } else {
-            drawButtonPicture(
-                bitmap, box, statePicture(box, layout.controlBox.index == m_hotButton), at);
-        }
-    }
-
-    const QFontMetrics metrics(font());
-    const QString text = ShortenedCaption(m_caption, metrics, layout.captionRoom);
-    if (text.isEmpty())
-        return;
-    QPainter painter(&bitmap);
-    painter.setFont(font());
-    painter.setPen(m_formActive ? Font()->Color() : TColor(clInactiveCaption).toQColor());
-    // Integer division truncating towards zero, as a strip lower than the text gives.
-    const int top = m_buttonTop + (m_buttonStripHeight - metrics.height()) / 2;
-    painter.drawText(QPoint(layout.captionX, top + metrics.ascent()), text);
-}
-
-void TsuiTitleBar::paintEvent(QPaintEvent* event)
-{
-    const QImage bitmap = Render();
-    if (bitmap.isNull())
-        return;
-    QPainter painter(this);
-    painter.drawImage(event->rect(), bitmap, event->rect());
-}
-
-void TsuiTitleBar::setHot(int hot)
-{
-    if (hot == m_hotButton)
-        return;
-    if (m_hotButton >= 0)
-        update(ButtonRect(m_hotButton));
-    m_hotButton = hot;
-    if (hot >= 0)
-        update(ButtonRect(hot));
-}
-
-void TsuiTitleBar::mousePressEvent(QMouseEvent* event)
-{
-    TControlBase<QWidget>::mousePressEvent(event);
-    if (event->button() != Qt::LeftButton)
-        return;
-    const QPoint at = event->position().toPoint();
-    m_cursor = at;
-    m_mousePressed = true;
-    const int hot = ButtonAt(at);
-    m_pressedButton = hot;
-    setHot(hot);
-    if (hot >= 0)
-        update(ButtonRect(hot));
-    const QWidget* form = Form();
-    if (form && hot < 0 && !form->isMaximized())
-        startMove(event->globalPosition());
-}
-
-void TsuiTitleBar::startMove(const QPointF& globalPosition)
-{
-    m_mousePressed = false;
-    m_pressedButton = -1;
-    QWidget* form = Form();
-    QWindow* window = form->isWindow() ? form->windowHandle() : nullptr;
-    if (window && window->startSystemMove())
-        return;
-    // No move protocol (a bare X server, a window manager without it, an MDI child): follow the
-    // mouse until the button comes up.
-    m_moving = true;
-    m_moveStartGlobal = globalPosition.toPoint();
-    m_moveStartPos = form->pos();
-}
-
-void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)
-{
-    TControlBase<QWidget>::mouseMoveEvent(event);
-    if (m_moving) {
-        if (QWidget* form = Form())
-            form->move(m_moveStartPos + event->globalPosition().toPoint() - m_moveStartGlobal);
-        return;
-    }
-    m_cursor = event->position().toPoint();
-    setHot(ButtonAt(*m_cursor));
-}
-
-void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event)
-{
-    TControlBase<QWidget>::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton)
-        return;
-    if (m_moving) {
-        m_moving = false;
-        return;
-    }
-    if (!m_mousePressed)
-        return;
-    const QPoint at = event->position().toPoint();
-    m_cursor = at;
-    const int hot = ButtonAt(at);
-    const int pressed = std::exchange(m_pressedButton, -1);
-    m_mousePressed = false;
-    setHot(hot);
-    if (hot >= 0)
-        update(ButtonRect(hot));
-    if (pressed >= 0 && pressed != hot)
-        update(ButtonRect(pressed));
-    // A button acts when the mouse comes up on the one it went down on.
-    if (hot < 0 || hot != pressed)
-        return;
-    TsuiTitleBarButton* button = m_buttons->Button(hot);
-    if (button->ButtonType() == TsuiTitleBarBtnType::suiControlBox && !button->ControlBoxMenu()) {
-        PopupControlBoxMenu();
-        return;
-    }
-    const TsuiTitleBarBtnType type = button->ButtonType();
-    const QPointer<TsuiTitleBar> alive(this);
-    button->DoClick();
-    if (!alive)
-        return;
-    if (type == TsuiTitleBarBtnType::suiCustom && OnCustomBtnsClick)
-        OnCustomBtnsClick(this, hot);
-    else if (type == TsuiTitleBarBtnType::suiHelp && OnHelpBtnClick)
-        OnHelpBtnClick(this, hot);
-}
-
-void TsuiTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    // Not the inherited handling: a widget's default turns a double click into another press.
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_moving = false;
-    m_mousePressed = false;
-    m_pressedButton = -1;
-    const int hot = ButtonAt(event->position().toPoint());
-    if (hot < 0) {
-        for (int i = 0; i < m_buttons->Count(); ++i) {
-            TsuiTitleBarButton* button = m_buttons->Button(i);
-            if (button->Visible() && button->ButtonType() == TsuiTitleBarBtnType::suiMax) {
-                button->DoClick();
-                return;
-            }
-        }
-        return;
-    }
-    if (m_buttons->Button(hot)->ButtonType() == TsuiTitleBarBtnType::suiControlBox) {
-        if (QWidget* form = Form())
-            form->close();
-    }
-}
-
-void TsuiTitleBar::leaveEvent(QEvent* event)
-{
-    TControlBase<QWidget>::leaveEvent(event);
-    m_cursor.reset();
-    setHot(-1);
-}
-
 void TsuiTitleBar::resizeEvent(QResizeEvent* event)
 {
     TControlBase<QWidget>::resizeEvent(event);
@@ -636,6 +285,10 @@ bool TsuiTitleBar::event(QEvent* event)
     switch (event->type()) {
     case QEvent::ParentChange:
         watchForm();
+        // Moved onto a frame or off one: the pictures' 3-pixel overlap changes the height.
+        if (InForm() != m_wasInForm && m_sections->Count() > 0)
+            SetAutoSize(m_autoSize);
+        m_wasInForm = InForm();
         break;
     case QEvent::FontChange:
     case QEvent::PaletteChange:

@@ -117,7 +117,8 @@ public:
     int ButtonAt(const QPoint& point) const;
     QRect ButtonRect(int index) const;
     int HotButton() const { return m_hotButton; }
-    int ButtonTop() const { return m_buttonTop; }
+    // The style's button top, 3 pixels higher inside a frame.
+    int ButtonTop() const;
     int ButtonStripHeight() const { return m_buttonStripHeight; }
     // The caption as drawn into `room` pixels with `metrics`: cut and ended with "..." when it
     // does not fit; empty when not even "..." fits.
@@ -160,7 +161,8 @@ private:
     int m_rightBtnXOffset = 0;
     int m_roundCorner = 0;
     int m_buttonStripHeight = 0;
-    int m_buttonTop = 0;
+    int m_styleButtonTop = 0;
+    bool m_wasInForm = false;
     int m_hotButton = -1;
     int m_pressedButton = -1;
     std::optional<QPoint> m_cursor; // last known mouse position on the bar

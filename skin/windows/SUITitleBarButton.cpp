@@ -1,11 +1,11 @@
 #include "skin/windows/SUITitleBarButton.h"
 
 #include "framework/ApplicationExceptions.h"
+#include "framework/TPopupMenu.h"
 #include "skin/styles/Suipublic.h"
 #include "skin/styles/Suiresdef.h"
 #include "skin/windows/SUITitleBar.h"
 
-#include <QMetaObject>
 #include <QWidget>
 
 namespace {
@@ -81,7 +81,7 @@ void TsuiTitleBarButton::SetVisible(bool visible)
     Q_EMIT changed();
 }
 
-void TsuiTitleBarButton::SetControlBoxMenu(QObject* menu)
+void TsuiTitleBarButton::SetControlBoxMenu(TPopupMenu* menu)
 {
     m_controlBoxMenu = menu;
 }
@@ -189,13 +189,9 @@ void TsuiTitleBarButton::DoClick()
         if (form->isMaximized()) {
             form->setWindowState(form->windowState() & ~Qt::WindowMaximized);
         } else {
+            // The window system keeps a maximized window to the work area; placing it there by
+            // hand as well would end its maximized state.
             form->setWindowState(form->windowState() | Qt::WindowMaximized);
-            // Inside a frame the frame places the maximized form itself.
-            if (!bar->InForm()) {
-                QRect area = GetWorkAreaRect();
-                area.setBottom(area.bottom() - 1);
-                PlaceControl(form, area);
-            }
         }
         ProcessMaxBtn();
         break;
@@ -208,8 +204,7 @@ void TsuiTitleBarButton::DoClick()
     case TsuiTitleBarBtnType::suiControlBox:
         if (m_controlBoxMenu) {
             const QPoint at = bar->mapToGlobal(QPoint(0, bar->height()));
-            QMetaObject::invokeMethod(
-                m_controlBoxMenu, "Popup", Q_ARG(int, at.x()), Q_ARG(int, at.y()));
+            m_controlBoxMenu->Popup(at.x(), at.y());
         }
         break;
     case TsuiTitleBarBtnType::suiHelp:

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/TCollection.h"
+#include "framework/TPopupMenu.h"
 #include "skin/styles/SUIThemes.h"
 #include "skin/windows/SUITitleBarTypes.h"
 
@@ -18,7 +19,7 @@ class TsuiTitleBarButton : public QObject {
     Q_PROPERTY(SuiTitleBarTypes::TsuiTitleBarBtnType ButtonType READ ButtonType WRITE SetButtonType)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(int Top READ Top WRITE SetTop)
-    Q_PROPERTY(QObject* ControlBoxMenu READ ControlBoxMenu WRITE SetControlBoxMenu)
+    Q_PROPERTY(TPopupMenu* ControlBoxMenu READ ControlBoxMenu WRITE SetControlBoxMenu)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(QImage PicNormal READ PicNormal WRITE SetPicNormal)
     Q_PROPERTY(QImage PicMouseOn READ PicMouseOn WRITE SetPicMouseOn)
@@ -38,10 +39,9 @@ public:
     void SetTop(int top);
     bool Visible() const { return m_visible; }
     void SetVisible(bool visible);
-    // A pop-up menu of the form's (anything with a Popup(int, int) method) that the control box
-    // shows instead of the built-in window menu.
-    QObject* ControlBoxMenu() const { return m_controlBoxMenu; }
-    void SetControlBoxMenu(QObject* menu);
+    // A pop-up menu of the form's that the control box shows instead of the built-in window menu.
+    TPopupMenu* ControlBoxMenu() const { return m_controlBoxMenu; }
+    void SetControlBoxMenu(TPopupMenu* menu);
     const QImage& PicNormal() const { return m_picNormal; }
     void SetPicNormal(const QImage& picture);
     const QImage& PicMouseOn() const { return m_picMouseOn; }
@@ -74,7 +74,7 @@ private:
     QImage m_picNormal;
     QImage m_picMouseOn;
     QImage m_picMouseDown;
-    QPointer<QObject> m_controlBoxMenu;
+    QPointer<TPopupMenu> m_controlBoxMenu;
 };
 
 class TsuiTitleBarButtons : public TCollection {

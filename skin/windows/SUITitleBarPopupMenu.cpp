@@ -1,15 +1,11 @@
 #include "skin/windows/SUITitleBarPopupMenu.h"
 
-#include "framework/TMainMenu.h"
 #include "framework/TMenuItem.h"
-#include "skin/styles/TsuiFileTheme.h"
 #include "skin/windows/SUITitleBar.h"
-
-#include <QMenu>
 
 namespace {
 
-// The captions are the program's own resource strings.
+// The captions are the program's own resource strings; their "&" keys are set by hand.
 const char* const kMinimizeCaption = "最小化(&N)";
 const char* const kMaximizeCaption = "最大化/还原(&X)";
 const char* const kCloseCaption = "关闭(&C)";
@@ -28,55 +24,31 @@ bool hasVisibleButton(const TsuiTitleBar* bar, TsuiTitleBarBtnType type)
 } // namespace
 
 TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* titleBar)
-    : QObject(titleBar)
-    , Component(this)
+    : TsuiPopupMenu(titleBar)
     , m_titleBar(titleBar)
 {
+    // Owned by the bar, so the form's description never lists the built-in menu or its items.
+    SetOwner(titleBar);
     const QString captions[]
         = { QString::fromUtf8(kMinimizeCaption), QString::fromUtf8(kMaximizeCaption),
               QStringLiteral("-"), QString::fromUtf8(kCloseCaption) };
     for (const QString& caption : captions) {
         auto* item = new TMenuItem(this);
+        item->SetOwner(this);
         item->setCaption(caption);
     }
     Item(0)->OnClick = [this](QObject*) { Minimize(); };
     Item(1)->OnClick = [this](QObject*) { MaximizeRestore(); };
     Item(3)->OnClick = [this](QObject*) { CloseForm(); };
+    MenuAdded();
 }
 
-TsuiTitleBarPopupMenu::~TsuiTitleBarPopupMenu()
-{
-    delete m_shown.data();
-}
-
-QList<TMenuItem*> TsuiTitleBarPopupMenu::Items() const
-{
-    QList<TMenuItem*> items;
-    for (QObject* child : children())
-        if (auto* item = qobject_cast<TMenuItem*>(child))
-            items.append(item);
-    return items;
-}
-
-void TsuiTitleBarPopupMenu::Popup(int x, int y)
+void TsuiTitleBarPopupMenu::Popup(int X, int Y)
 {
     Item(0)->setEnabled(hasVisibleButton(m_titleBar, TsuiTitleBarBtnType::suiMin));
     Item(1)->setEnabled(hasVisibleButton(m_titleBar, TsuiTitleBarBtnType::suiMax));
     Item(3)->setEnabled(hasVisibleButton(m_titleBar, TsuiTitleBarBtnType::suiClose));
-    delete m_shown.data();
-    auto* menu = new QMenu(m_titleBar);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (TMenuItem* item : Items()) {
-        if (item->IsSeparator()) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(item->Caption());
-        action->setEnabled(item->Enabled());
-        connect(action, &QAction::triggered, item, [item] { item->Click(); });
-    }
-    m_shown = menu;
-    menu->popup(QPoint(x, y));
+    TsuiPopupMenu::Popup(X, Y);
 }
 
 void TsuiTitleBarPopupMenu::Minimize()

@@ -138,7 +138,7 @@ TEST_F(MainTest, TheViewMenuRebuildsWithoutTouchingTheRadioButtons)
 {
     writeCatalogue();
     start();
-    auto clickRadio = [](TRadioButton* button) {
+    auto clickRadio = [](TsuiRadioButton* button) {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     };
 

@@ -36,7 +36,7 @@ TEST(Screenshots, MainWindowWithAGroupAndAnItemPageAndTheAboutWindow)
         QTimer::singleShot(200, [&] {
             if (auto* about = qobject_cast<TfmAbout*>(QApplication::activeModalWidget())) {
                 EXPECT_TRUE(about->grab().save(out + QStringLiteral("/about.png")));
-                about->btnOK->click();
+                about->btnOK->Click();
             }
         });
         form.miHelpAbout->Click();

@@ -224,6 +224,39 @@ TEST(TsuiForm, MaximizingCoversTheWorkAreaLessItsLastRow)
     EXPECT_FALSE(s.form->isMaximized());
 }
 
+TEST(TsuiForm, AFormCreatedMaximizedReturnsToItsCreationBoundsWhenRestored)
+{
+    auto form = std::make_unique<TForm>();
+    form->setGeometry(50, 60, 300, 200);
+    form->setWindowState(Qt::WindowMaximized);
+    auto* frame = new TsuiForm(form.get());
+    Q_UNUSED(frame);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(form->isMaximized());
+    EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
+    form->setWindowState(Qt::WindowNoState);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->geometry() == QRect(50, 60, 300, 200); }))
+        << form->x() << "," << form->y() << " " << form->width() << "x" << form->height();
+}
+
+TEST(TsuiForm, TitleBarFollowsActivationAndCaptionReachesTheForm)
+{
+    Skinned s;
+    Skinned other;
+    s.frame->SetCaption(QStringLiteral("Renamed"));
+    EXPECT_EQ(s.form->windowTitle(), QStringLiteral("Renamed"));
+    EXPECT_EQ(s.frame->TitleBar()->Caption(), QStringLiteral("Renamed"));
+    s.form->show();
+    other.form->show();
+    s.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.form.get()));
+    EXPECT_TRUE(s.frame->TitleBar()->FormActive());
+    other.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(other.form.get()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !s.frame->TitleBar()->FormActive(); }));
+}
+
 TEST(TsuiForm, MenuGivesOneBarButtonPerTopItemInOrderAndGreysADisabledOne)
 {
     Skinned s;
@@ -373,11 +406,11 @@ TEST(TsuiForm, AltSpacePopsTheControlBoxMenuBelowTheTitleBar)
     QTest::keyClick(s.frame, Qt::Key_Space, Qt::AltModifier);
     SetMainForm(nullptr);
     TsuiTitleBarPopupMenu* popup = s.frame->TitleBar()->ControlBoxPopupMenu();
-    ASSERT_TRUE(popup->shownMenu());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->shownMenu()->isVisible(); }));
-    EXPECT_EQ(popup->shownMenu()->pos(),
+    ASSERT_TRUE(popup->popupWidget());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->popupWidget()->isVisible(); }));
+    EXPECT_EQ(popup->popupWidget()->pos(),
         QPoint(s.form->x(), s.form->y() + s.frame->TitleBar()->height()));
-    popup->shownMenu()->hide();
+    popup->popupWidget()->hide();
 }
 
 TEST(TsuiForm, OnlyOneFrameOwnsTheApplicationHook)
@@ -490,8 +523,14 @@ TEST(TsuiForm, FormDescriptionBuildsTheSkinnedWindowAndWritesItBack)
   <property name="ClientHeight">294</property>
   <property name="Menu">mnMain</property>
   <object class="TsuiForm" name="suiForm1">
+    <property name="TitleBarCustom">true</property>
     <property name="UIStyle">BlueGlass</property>
     <property name="MenuBarHeight">24</property>
+    <property name="TitleBarSections">
+      <item><property name="Picture">:/skin/MACOS_TITLE_LEFT.bmp</property><property name="AutoSize">true</property></item>
+      <item><property name="Picture">:/skin/MACOS_TITLE_RIGHT.bmp</property><property name="AutoSize">true</property><property name="Align">suiRight</property></item>
+      <item><property name="Picture">:/skin/MACOS_TITLE_CLIENT.bmp</property><property name="Align">suiClient</property></item>
+    </property>
     <property name="Menu">mnMain</property>
     <property name="TitleBarButtons">
       <item><property name="ButtonType">suiClose</property></item>
@@ -530,6 +569,12 @@ TEST(TsuiForm, FormDescriptionBuildsTheSkinnedWindowAndWritesItBack)
     EXPECT_EQ(frame->MenuBarWidget()->buttons().size(), 1);
     ASSERT_EQ(frame->TitleBarButtons()->Count(), 2);
     EXPECT_EQ(frame->TitleBarButtons()->Button(1)->ButtonType(), TsuiTitleBarBtnType::suiHelp);
+    // The stored sections (a custom bar keeps them through the style) feed the frame's top band.
+    const QImage macLeft = GetSkinResource(QStringLiteral("MACOS_TITLE_LEFT"));
+    ASSERT_EQ(frame->TitleBarSections()->Count(), 3);
+    EXPECT_EQ(frame->BorderLook().leftImage.convertToFormat(QImage::Format_RGB32),
+        macLeft.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(frame->BorderLook().titleBarCanPaint);
 
     const QByteArray written = formDescription(form.get());
     EXPECT_EQ(written.count("<object class=\"TsuiForm\""), 1);
@@ -548,6 +593,12 @@ TEST(TsuiForm, FormDescriptionBuildsTheSkinnedWindowAndWritesItBack)
     frame2->SetUIStyle(TsuiUIStyle::MacOS);
     EXPECT_EQ(menu2->UIStyle(), TsuiUIStyle::MacOS);
     EXPECT_TRUE(frame2->CurrentMenuBarLook().macOS);
+    ASSERT_EQ(frame2->TitleBarSections()->Count(), 3);
+    EXPECT_EQ(
+        frame2->TitleBarSections()->Section(0)->Picture().convertToFormat(QImage::Format_RGB32),
+        macLeft.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(frame2->TitleBarSections()->Section(2)->Align(), TsuiTitleBarAlign::suiClient);
+    EXPECT_TRUE(frame2->TitleBarCustom());
     ASSERT_EQ(frame2->TitleBarButtons()->Count(), 2);
     EXPECT_EQ(frame2->TitleBarButtons()->Button(1)->ButtonType(), TsuiTitleBarBtnType::suiHelp);
     EXPECT_EQ(again->findChildren<TsuiTitleBar*>().size(), 1);

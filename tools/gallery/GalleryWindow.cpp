@@ -8,6 +8,7 @@
 #include "skin/styles/TsuiFileTheme.h"
 #include "skin/windows/SUIForm.h"
 #include "skin/windows/SUIMainMenu.h"
+#include "tools/gallery/GalleryButtons.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -149,8 +150,9 @@ QString GalleryStyleName(TsuiUIStyle style)
 
 const QStringList& GallerySections()
 {
-    static const QStringList sections { QStringLiteral("Push buttons"),
-        QStringLiteral("Check boxes and radio buttons"), QStringLiteral("Panels and group boxes"),
+    // The first place lies under the drop-down of the screenshots: a panel loses least there.
+    static const QStringList sections { QStringLiteral("Panels and group boxes"),
+        QStringLiteral("Push buttons"), QStringLiteral("Check boxes and radio buttons"),
         QStringLiteral("Scroll bars"), QStringLiteral("Progress bars"),
         QStringLiteral("Track bars"), QStringLiteral("Edits"), QStringLiteral("Tool bar"),
         QStringLiteral("Check and radio groups") };
@@ -167,7 +169,7 @@ GalleryWindow createWindow(const QString& name, TsuiUIStyle style, TsuiFileTheme
     window.form = std::move(form);
     window.form->setObjectName(QStringLiteral("fmGallery") + name);
     window.form->setCaption(QStringLiteral("Orlenda Gallery - ") + name);
-    window.form->resize(660, 420);
+    window.form->resize(860, 660);
 
     auto* frame = new TsuiForm(window.form.get());
     window.frame = frame;
@@ -192,8 +194,14 @@ GalleryWindow createWindow(const QString& name, TsuiUIStyle style, TsuiFileTheme
     grid->setSpacing(10);
     const QColor ink = QColor::fromRgb(0x30, 0x38, 0x48);
     const QStringList& names = GallerySections();
-    for (int i = 0; i < names.size(); ++i)
-        grid->addWidget(section(names[i], ink), i / 3, i % 3);
+    for (int i = 0; i < names.size(); ++i) {
+        QWidget* place = section(names[i], ink);
+        grid->addWidget(place, i / 3, i % 3);
+        if (names[i] == QLatin1String("Push buttons"))
+            AddPushButtons(place, style);
+        else if (names[i] == QLatin1String("Check boxes and radio buttons"))
+            AddCheckBoxesAndRadioButtons(place, style);
+    }
     if (theme) {
         // Every themed component of the window, however deep, takes the file theme.
         // Guarded: restyling one component may rebuild (delete) children of another.
