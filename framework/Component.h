@@ -2,8 +2,11 @@
 // components of one form hear about each other's insertion and removal.
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QStringList>
+#include <optional>
 
 enum class Operation { opInsert, opRemove };
 
@@ -45,6 +48,22 @@ public:
     // True while a form description is being read into the component.
     bool IsLoading() const { return m_loading; }
     void SetLoading(bool loading) { m_loading = loading; }
+
+    // Binary data a component keeps in its form description beside its published properties
+    // (stored base64 under these names), for state that no property holds.
+    virtual QStringList BinaryPropertyNames() const { return {}; }
+    // The bytes to store under `name`; nothing leaves the entry out of the description.
+    virtual std::optional<QByteArray> WriteBinaryProperty(const QString& name) const
+    {
+        Q_UNUSED(name);
+        return std::nullopt;
+    }
+    // Called while the description is read, in stored order with the properties.
+    virtual void ReadBinaryProperty(const QString& name, const QByteArray& data)
+    {
+        Q_UNUSED(name);
+        Q_UNUSED(data);
+    }
 
     // Forms override this; they own what is created inside them.
     virtual bool IsForm() const { return false; }

@@ -4,6 +4,7 @@
 #include "framework/Event.h"
 #include "framework/FormDescriptionError.h"
 #include "framework/FormValues.h"
+#include "framework/OrlendaException.h"
 #include "framework/TCollection.h"
 #include "framework/TForm.h"
 
@@ -60,6 +61,7 @@ private:
     void readObject(QObject* enclosing, int depth);
     void readProperty(QObject* object, bool atRoot, int depth);
     void readCollection(TCollection* collection, int depth);
+    void readBinary(Component* component, const QString& name, qint64 at);
     void assign(QObject* object, const QMetaProperty& property, const QVariant& value, bool atRoot);
     QObject* resolveComponent(const QString& name) const;
     void finish();
@@ -214,6 +216,13 @@ void Reader::readProperty(QObject* object, bool atRoot, int depth)
         target = sub;
     }
     const int index = target->metaObject()->indexOfProperty(parts.last().toLatin1().constData());
+    if (index < 0 && parts.size() == 1) {
+        Component* c = Component::of(object);
+        if (c && !path.isEmpty() && c->BinaryPropertyNames().contains(path)) {
+            readBinary(c, path, at);
+            return;
+        }
+    }
     if (index < 0 || parts.last().isEmpty())
         fail(at, path, QStringLiteral("unknown property"));
     const QMetaProperty property = target->metaObject()->property(index);
@@ -304,6 +313,26 @@ void Reader::readProperty(QObject* object, bool atRoot, int depth)
     if (!value)
         fail(at, text, QStringLiteral("invalid value for property %1:").arg(path));
     assign(target, property, *value, atRoot);
+}
+
+void Reader::readBinary(Component* component, const QString& name, qint64 at)
+{
+    const QString encoding = m_xml.attributes().value(QLatin1String("encoding")).toString();
+    const QString text = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
+    if (m_xml.hasError())
+        failXml();
+    if (encoding != QLatin1String("base64"))
+        fail(at, name, QStringLiteral("binary data must be base64 encoded:"));
+    auto decoded = QByteArray::fromBase64Encoding(
+        text.trimmed().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        fail(at, name, QStringLiteral("binary data cannot be decoded for"));
+    try {
+        component->ReadBinaryProperty(name, *decoded);
+    } catch (const OrlendaException& e) {
+        // The component's own complaint, placed in the description.
+        fail(at, name, e.message());
+    }
 }
 
 void Reader::readCollection(TCollection* collection, int depth)

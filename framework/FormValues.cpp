@@ -140,6 +140,14 @@ std::optional<QVariant> parse(const QMetaProperty& property, const QString& text
             return std::nullopt;
         return QVariant(c->toQColor());
     }
+    case QMetaType::QStringList: {
+        // One line per entry; blank lines and the indentation of the description are not data.
+        QStringList lines;
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            if (!line.trimmed().isEmpty())
+                lines.append(line.trimmed());
+        return QVariant(lines);
+    }
     default:
         break;
     }
@@ -191,6 +199,8 @@ std::optional<QString> format(const QMetaProperty& property, const QVariant& val
         return QString::number(value.toDouble(), 'g', 17);
     case QMetaType::QColor:
         return TColor::fromQColor(value.value<QColor>()).toString();
+    case QMetaType::QStringList:
+        return value.toStringList().join(QLatin1Char('\n'));
     default:
         break;
     }

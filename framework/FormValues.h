@@ -9,7 +9,8 @@
 namespace FormValues {
 
 // The value `text` stands for as a value of `property` (enumerations by name, sets as [a,b],
-// colours by name or #RRGGBB, integers in decimal, true/false); nothing when it does not fit.
+// colours by name or #RRGGBB, integers in decimal, true/false, string lists one per line);
+// nothing when it does not fit.
 // Pictures, references, handlers and collections are the reader's own business.
 std::optional<QVariant> parse(const QMetaProperty& property, const QString& text);
 

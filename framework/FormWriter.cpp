@@ -223,6 +223,20 @@ void Writer::writeProperties(const QObject* object, const QObject* defaults, con
         if (const std::optional<QString> text = FormValues::format(p, value))
             writeValue(name, *text);
     }
+    if (!prefix.isEmpty())
+        return;
+    if (const Component* c = Component::of(object)) {
+        for (const QString& binary : c->BinaryPropertyNames()) {
+            const std::optional<QByteArray> data = c->WriteBinaryProperty(binary);
+            if (!data)
+                continue;
+            m_xml.writeStartElement(QStringLiteral("property"));
+            m_xml.writeAttribute(QStringLiteral("name"), binary);
+            m_xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("base64"));
+            m_xml.writeCharacters(QString::fromLatin1(data->toBase64()));
+            m_xml.writeEndElement();
+        }
+    }
 }
 
 } // namespace

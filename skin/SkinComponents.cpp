@@ -3,6 +3,7 @@
 #include "skin/controls/SUIBarComponents.h"
 #include "skin/controls/SUIButtonComponents.h"
 #include "skin/controls/SUIPanelComponents.h"
+#include "skin/styles/Suimgr.h"
 #include "skin/windows/SUIForm.h"
 #include "skin/windows/SUIMainMenu.h"
 
@@ -13,4 +14,5 @@ void RegisterSkinComponents()
     RegisterSUIButtonComponents();
     RegisterSUIPanelComponents();
     RegisterSUIBarComponents();
+    RegisterSuimgrComponents();
 }

@@ -2,20 +2,26 @@
 
 #include "framework/ShortCut.h"
 #include "framework/TMenuItem.h"
+#include "framework/OrlendaException.h"
+#include "skin/styles/Suipublic.h"
 #include "skin/styles/Suiresdef.h"
+#include "skin/styles/TsuiFileTheme.h"
 #include "skin/windows/SUIForm.h"
 #include "skin/windows/SUIMainMenu.h"
 #include "tools/gallery/GalleryBars.h"
 #include "tools/gallery/GalleryButtons.h"
 #include "tools/gallery/GalleryPanels.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMetaEnum>
 #include <QPainter>
+#include <QPointer>
 #include <QVBoxLayout>
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -63,12 +69,15 @@ void buildMenu(TsuiMainMenu* menu)
     addItem(help, QStringLiteral("&About..."));
 }
 
+// Frame `frame` of the 18 caption button pictures, from a built-in style or a file theme.
+using CaptionPictures = std::function<void(int frame, QImage& image)>;
+
 // A custom caption button: the style's minimize button with its glyph replaced by a pin.
-void giveCustomPictures(TsuiTitleBarButton* custom, TsuiUIStyle style)
+void giveCustomPictures(TsuiTitleBarButton* custom, const CaptionPictures& captionPicture)
 {
-    const auto picture = [style](int frame) {
+    const auto picture = [&captionPicture](int frame) {
         QImage image;
-        GetInsideThemeBitmap(style, SuiThemes::SuiItem::TitleBarButtonImage, &image, 18, frame);
+        captionPicture(frame, image);
         if (image.isNull())
             return image;
         image = image.convertToFormat(QImage::Format_RGB32);
@@ -152,21 +161,26 @@ const QStringList& GallerySections()
     return sections;
 }
 
-GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
+namespace {
+
+// The window of one look: `style` built in, or FromThemeFile with `theme` already loaded.
+GalleryWindow createWindow(const QString& name, TsuiUIStyle style, TsuiFileTheme* theme,
+    std::unique_ptr<TForm> form, const CaptionPictures& captionPicture)
 {
     GalleryWindow window;
-    window.form = std::make_unique<TForm>();
-    window.form->setObjectName(QStringLiteral("fmGallery") + GalleryStyleName(style));
-    window.form->setCaption(QStringLiteral("Orlenda Gallery - ") + GalleryStyleName(style));
+    window.form = std::move(form);
+    window.form->setObjectName(QStringLiteral("fmGallery") + name);
+    window.form->setCaption(QStringLiteral("Orlenda Gallery - ") + name);
     window.form->resize(860, 660);
 
     auto* frame = new TsuiForm(window.form.get());
     window.frame = frame;
+    frame->SetFileTheme(theme);
     frame->SetUIStyle(style);
 
     TsuiTitleBarButtons* buttons = frame->TitleBarButtons();
     buttons->AddButton()->SetButtonType(TsuiTitleBarBtnType::suiHelp);
-    giveCustomPictures(buttons->AddButton(), style);
+    giveCustomPictures(buttons->AddButton(), captionPicture);
 
     auto* menu = new TsuiMainMenu(window.form.get());
     menu->setObjectName(QStringLiteral("mnGallery"));
@@ -200,7 +214,50 @@ GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
         else if (names[i] == QLatin1String("Check and radio groups"))
             AddCheckAndRadioGroups(place, style);
     }
+    if (theme) {
+        // Every themed component of the window, however deep, takes the file theme.
+        // Guarded: restyling one component may rebuild (delete) children of another.
+        QList<QPointer<QObject>> components;
+        for (QObject* component : window.form->findChildren<QObject*>())
+            components.append(component);
+        for (const QPointer<QObject>& component : std::as_const(components)) {
+            if (!component || component == theme || !IsHasProperty(component, "FileTheme")
+                || !IsHasProperty(component, "UIStyle"))
+                continue;
+            component->setProperty("FileTheme", QVariant::fromValue(theme));
+            component->setProperty("UIStyle", QVariant::fromValue(TsuiUIStyle::FromThemeFile));
+        }
+    }
     return window;
+}
+
+} // namespace
+
+GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
+{
+    return createWindow(GalleryStyleName(style), style, nullptr, std::make_unique<TForm>(),
+        [style](int frame, QImage& image) {
+            GetInsideThemeBitmap(style, SuiThemes::SuiItem::TitleBarButtonImage, &image, 18, frame);
+        });
+}
+
+GalleryWindow CreateThemeGalleryWindow(const QString& themeFile)
+{
+    auto form = std::make_unique<TForm>();
+    auto* theme = new TsuiFileTheme(form.get());
+    theme->setObjectName(QStringLiteral("suiFileTheme1"));
+    theme->SetThemeFile(themeFile);
+    if (!theme->CanUse())
+        throw OrlendaException(QStringLiteral("Cannot load the theme file %1").arg(themeFile));
+    return createWindow(GalleryThemeName(themeFile), TsuiUIStyle::FromThemeFile, theme,
+        std::move(form), [theme](int frame, QImage& image) {
+            theme->GetBitmap(SuiThemes::SuiItem::TitleBarButtonImage, image, 18, frame);
+        });
+}
+
+QString GalleryThemeName(const QString& themeFile)
+{
+    return QFileInfo(themeFile).completeBaseName();
 }
 
 #include "GalleryWindow.moc"

@@ -23,3 +23,8 @@ QString GalleryStyleName(TsuiUIStyle style);
 const QStringList& GallerySections();
 
 GalleryWindow CreateGalleryWindow(TsuiUIStyle style);
+// The same window on a theme file: a TsuiFileTheme of the window loads it and every themed
+// component takes it. OrlendaException when the file is invalid or cannot be loaded.
+GalleryWindow CreateThemeGalleryWindow(const QString& themeFile);
+// What a theme's window and screenshot are called: the file's base name ("Copper").
+QString GalleryThemeName(const QString& themeFile);

@@ -1,5 +1,8 @@
 // orlenda_gallery: one skinned window per built-in style; --screenshots DIR writes DIR/<Style>.png.
+// --theme FILE shows one window on that theme file instead (DIR/<file base name>.png).
+#include "framework/OrlendaException.h"
 #include "skin/SkinComponents.h"
+#include "skin/windows/SUIForm.h"
 #include "tools/gallery/GalleryWindow.h"
 #include "tools/gallery/Screenshot.h"
 
@@ -7,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 int main(int argc, char** argv)
@@ -21,7 +25,24 @@ int main(int argc, char** argv)
     const QCommandLineOption screenshots(QStringLiteral("screenshots"),
         QStringLiteral("Write one PNG per style into <dir> and exit."), QStringLiteral("dir"));
     parser.addOption(screenshots);
+    const QCommandLineOption themeOption(QStringLiteral("theme"),
+        QStringLiteral("Show every control on the theme file <file>; with --screenshots write "
+                       "<dir>/<file base name>.png."),
+        QStringLiteral("file"));
+    parser.addOption(themeOption);
     parser.process(app);
+
+    // One maker per window, so screenshots can take the windows one at a time.
+    std::vector<std::pair<QString, std::function<GalleryWindow()>>> makers;
+    if (parser.isSet(themeOption)) {
+        const QString file = parser.value(themeOption);
+        makers.emplace_back(
+            GalleryThemeName(file), [file] { return CreateThemeGalleryWindow(file); });
+    } else {
+        for (TsuiUIStyle style : GalleryStyles())
+            makers.emplace_back(
+                GalleryStyleName(style), [style] { return CreateGalleryWindow(style); });
+    }
 
     if (parser.isSet(screenshots)) {
         const QDir dir(parser.value(screenshots));
@@ -29,9 +50,15 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "cannot create %s\n", qPrintable(dir.path()));
             return 1;
         }
-        for (TsuiUIStyle style : GalleryStyles()) {
-            GalleryWindow window = CreateGalleryWindow(style);
-            const QString file = dir.filePath(GalleryStyleName(style) + QStringLiteral(".png"));
+        for (const auto& [name, make] : makers) {
+            const QString file = dir.filePath(name + QStringLiteral(".png"));
+            GalleryWindow window;
+            try {
+                window = make();
+            } catch (const OrlendaException& error) {
+                std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+                return 1;
+            }
             if (!GalleryScreenshot(window).save(file)) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
                 return 1;
@@ -42,10 +69,16 @@ int main(int argc, char** argv)
 
     std::vector<GalleryWindow> windows;
     int offset = 0;
-    for (TsuiUIStyle style : GalleryStyles()) {
-        windows.push_back(CreateGalleryWindow(style));
-        windows.back().form->move(40 + offset, 40 + offset);
-        windows.back().form->show();
+    for (const auto& [name, make] : makers) {
+        try {
+            windows.push_back(make());
+        } catch (const OrlendaException& error) {
+            std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+            return 1;
+        }
+        GalleryWindow& window = windows.back();
+        window.form->move(40 + offset, 40 + offset);
+        window.form->show();
         offset += 36;
     }
     return app.exec();
