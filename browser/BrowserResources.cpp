@@ -2,6 +2,7 @@
 
 #include "browser/BannerImage.h"
 #include "skin/controls/SUIButtonComponents.h"
+#include "skin/controls/SUIEditComponents.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -25,8 +26,8 @@ static void registerDesignFonts()
 
 void initBrowserResources()
 {
-    static const bool done
-        = (registerBrowserPictures(), registerDesignFonts(), RegisterSUIButtonComponents(), true);
+    static const bool done = (registerBrowserPictures(), registerDesignFonts(),
+        RegisterSUIButtonComponents(), RegisterSUIEditComponents(), true);
     (void)done;
 }
 
