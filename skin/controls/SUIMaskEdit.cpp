@@ -8,18 +8,16 @@ TsuiMaskEdit::TsuiMaskEdit(QWidget* parent)
 void TsuiMaskEdit::SetEditMask(const QString& editMask)
 {
     SuiEditMask translated = TranslateEditMask(editMask);
-    const QString kept = Text();
+    // The typed characters move into the new mask; Qt drops the ones that do not fit it.
+    const QString typed = m_editMask.isEmpty() ? text() : inputCharacters();
     m_editMask = editMask;
     m_mask = std::move(translated);
     setInputMask(m_mask.inputMask);
-    // What fits the new mask is kept; Qt drops the characters that do not.
-    SetText(kept);
+    placeInputCharacters(typed);
 }
 
-QString TsuiMaskEdit::Text() const
+QString TsuiMaskEdit::inputCharacters() const
 {
-    if (m_editMask.isEmpty() || m_mask.saveLiterals)
-        return text();
     const QString shown = displayText();
     QString result;
     for (qsizetype i = 0; i < shown.size() && i < m_mask.literal.size(); ++i)
@@ -30,6 +28,26 @@ QString TsuiMaskEdit::Text() const
     return result;
 }
 
+void TsuiMaskEdit::placeInputCharacters(const QString& typed)
+{
+    QString full;
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < m_mask.literal.size(); ++i) {
+        if (m_mask.literal[i])
+            full += literalAt(i);
+        else
+            full += next < typed.size() ? typed[next++] : QChar(u' ');
+    }
+    setText(full);
+}
+
+QString TsuiMaskEdit::Text() const
+{
+    if (m_editMask.isEmpty() || m_mask.saveLiterals)
+        return text();
+    return inputCharacters();
+}
+
 void TsuiMaskEdit::SetText(const QString& text)
 {
     if (m_editMask.isEmpty() || m_mask.saveLiterals) {
@@ -37,14 +55,12 @@ void TsuiMaskEdit::SetText(const QString& text)
         return;
     }
     // The text holds only the input characters: the literals go back between them.
+    placeInputCharacters(text);
+}
+
+QChar TsuiMaskEdit::literalAt(qsizetype position) const
+{
+    // An empty text shows every literal in place.
     const QString shown = displayText();
-    QString full;
-    qsizetype next = 0;
-    for (qsizetype i = 0; i < m_mask.literal.size(); ++i) {
-        if (m_mask.literal[i])
-            full += i < shown.size() ? shown[i] : QChar(u' ');
-        else
-            full += next < text.size() ? text[next++] : QChar(u' ');
-    }
-    setText(full);
+    return position < shown.size() ? shown[position] : QChar(u' ');
 }

@@ -21,6 +21,11 @@ public:
     void SetText(const QString& text) override;
 
 private:
+    // The characters at the input positions, blanks as spaces, without trailing ones.
+    QString inputCharacters() const;
+    void placeInputCharacters(const QString& typed);
+    QChar literalAt(qsizetype position) const;
+
     QString m_editMask;
     SuiEditMask m_mask;
 };

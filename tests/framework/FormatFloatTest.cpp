@@ -19,7 +19,8 @@ class FormatFloatCases : public testing::TestWithParam<Case> { };
 TEST_P(FormatFloatCases, GivesTheExpectedText)
 {
     const Case& c = GetParam();
-    EXPECT_EQ(FormatFloat(QString::fromUtf8(c.mask), c.value, english), QString::fromUtf8(c.expected))
+    EXPECT_EQ(
+        FormatFloat(QString::fromUtf8(c.mask), c.value, english), QString::fromUtf8(c.expected))
         << c.mask << " " << c.value;
 }
 
