@@ -6,6 +6,7 @@
 #include "skin/windows/SUIForm.h"
 #include "skin/windows/SUIMainMenu.h"
 #include "tools/gallery/GalleryButtons.h"
+#include "tools/gallery/GalleryEdits.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -187,6 +188,8 @@ GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
             AddPushButtons(place, style);
         else if (names[i] == QLatin1String("Check boxes and radio buttons"))
             AddCheckBoxesAndRadioButtons(place, style);
+        else if (names[i] == QLatin1String("Edits"))
+            AddEdits(place, style);
     }
     return window;
 }
