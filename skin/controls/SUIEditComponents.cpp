@@ -6,6 +6,7 @@
 #include "skin/controls/SUINumberEdit.h"
 #include "skin/controls/SUISpinButtons.h"
 #include "skin/controls/SUISpinEdit.h"
+#include "skin/controls/SUIToolBar.h"
 
 void RegisterSUIEditComponents()
 {
@@ -15,4 +16,5 @@ void RegisterSUIEditComponents()
     registry.add<TsuiNumberEdit>();
     registry.add<TsuiSpinEdit>();
     registry.add<TsuiSpinButtons>();
+    registry.add<TsuiToolBar>();
 }
