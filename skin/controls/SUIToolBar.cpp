@@ -97,7 +97,6 @@ void TsuiToolBar::actionEvent(QActionEvent* event)
         return;
     if (auto* button = qobject_cast<QToolButton*>(widgetForAction(event->action()))) {
         button->installEventFilter(this);
-        button->setAttribute(Qt::WA_Hover);
     }
 }
 
@@ -109,14 +108,20 @@ bool TsuiToolBar::eventFilter(QObject* watched, QEvent* event)
         // The bar's drawing replaces the button's own only in the states it covers.
         return PaintButton(painter, button);
     }
-    if (button && (event->type() == QEvent::HoverEnter || event->type() == QEvent::HoverLeave))
+    // The hot button is the one the mouse entered last and has not left.
+    if (button && event->type() == QEvent::Enter) {
+        m_hotButton = button;
         button->update();
+    } else if (button && event->type() == QEvent::Leave && m_hotButton == button) {
+        m_hotButton = nullptr;
+        button->update();
+    }
     return TControlBase<QToolBar>::eventFilter(watched, event);
 }
 
 bool TsuiToolBar::PaintButton(QPainter& painter, const QToolButton* button) const
 {
-    const bool hot = button->underMouse() && button->isEnabled();
+    const bool hot = m_hotButton == button && button->isEnabled();
     const bool pressed = button->isDown();
     const bool checked = button->isChecked();
     const bool dropDown = button->popupMode() == QToolButton::MenuButtonPopup;

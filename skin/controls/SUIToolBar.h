@@ -6,6 +6,7 @@
 #include "framework/TControl.h"
 #include "skin/styles/SuiThemedControl.h"
 
+#include <QPointer>
 #include <QToolBar>
 
 class QToolButton;
@@ -68,5 +69,6 @@ private:
     bool m_transparent = false;
     bool m_list = false;
     bool m_showCaptions = false;
+    QPointer<QToolButton> m_hotButton;
     SuiThemedControl m_theme;
 };

@@ -5,8 +5,17 @@
 #include "skin/controls/SUINumberEdit.h"
 #include "skin/controls/SUISpinEdit.h"
 
+#include "skin/controls/SUIToolBar.h"
+
+#include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
+#include <QEnterEvent>
 #include <QGridLayout>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
 
 namespace {
 
@@ -18,6 +27,44 @@ Edit* edit(QWidget* place, TsuiUIStyle style, QGridLayout* grid, int row, int co
     e->setFixedSize(118, 21);
     grid->addWidget(e, row, column);
     return e;
+}
+
+// A 16 x 16 picture: a coloured disc with a light core.
+QIcon disc(const QColor& colour)
+{
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(colour.darker(150));
+    p.setBrush(colour);
+    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    p.setBrush(colour.lighter(160));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRectF(4.5, 4, 5, 4));
+    return QIcon(picture);
+}
+
+// The mouse over the button, as a user's would be.
+void hover(QToolButton* button, bool press)
+{
+    const QPointF at(4, 4);
+    QEnterEvent enter(at, at, at);
+    QCoreApplication::sendEvent(button, &enter);
+    if (press) {
+        QMouseEvent down(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(button, &down);
+    }
+}
+
+TsuiToolBar* toolBar(QWidget* place, TsuiUIStyle style, bool list)
+{
+    auto* bar = new TsuiToolBar(place);
+    bar->SetUIStyle(style);
+    bar->SetShowCaptions(true);
+    bar->SetList(list);
+    bar->setIconSize(QSize(16, 16));
+    return bar;
 }
 
 } // namespace
@@ -58,4 +105,46 @@ void AddEdits(QWidget* place, TsuiUIStyle style)
 
     if (auto* box = qobject_cast<QBoxLayout*>(place->layout()))
         box->insertLayout(box->count() - 1, grid);
+}
+
+void AddToolBars(QWidget* place, TsuiUIStyle style)
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(6);
+    auto* menu = new QMenu(place);
+    menu->addAction(QStringLiteral("Recent"));
+    auto button
+        = [](TsuiToolBar* bar, QColor colour, const char* caption, QMenu* dropDown = nullptr) {
+              return bar->AddButton(
+                  new QAction(disc(colour), QString::fromLatin1(caption), bar), dropDown);
+          };
+
+    // Captions below the images: pressed (under the mouse), checked, a drop-down at rest.
+    auto* below = toolBar(place, style, false);
+    QToolButton* pressed = button(below, QColor(200, 150, 40), "&Save");
+    QToolButton* checked = button(below, QColor(190, 70, 60), "&Bold");
+    checked->defaultAction()->setCheckable(true);
+    checked->defaultAction()->setChecked(true);
+    button(below, QColor(120, 90, 170), "&View", menu);
+    button(below, QColor(60, 120, 200), "&New");
+    hover(pressed, true);
+    column->addWidget(below);
+
+    // Captions beside the images: hot, plain and disabled.
+    auto* beside = toolBar(place, style, true);
+    QToolButton* hot = button(beside, QColor(60, 160, 90), "&Open");
+    button(beside, QColor(60, 120, 200), "&Find");
+    button(beside, QColor(150, 150, 150), "Off")->defaultAction()->setEnabled(false);
+    hover(hot, false);
+    column->addWidget(beside);
+
+    // A hot drop-down button shows its arrow part.
+    auto* dropDowns = toolBar(place, style, true);
+    QToolButton* hotDropDown = button(dropDowns, QColor(60, 160, 90), "&Go", menu);
+    button(dropDowns, QColor(120, 90, 170), "&Back", menu);
+    hover(hotDropDown, false);
+    column->addWidget(dropDowns);
+
+    if (auto* box = qobject_cast<QBoxLayout*>(place->layout()))
+        box->insertLayout(box->count() - 1, column);
 }

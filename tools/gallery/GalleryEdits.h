@@ -7,3 +7,6 @@ class QWidget;
 
 // Fill the place (a box whose layout ends with a stretch) with controls in `style`.
 void AddEdits(QWidget* place, TsuiUIStyle style);
+// Two tool bars (images with captions below, captions beside): hot, pressed, checked and
+// drop-down buttons.
+void AddToolBars(QWidget* place, TsuiUIStyle style);

@@ -190,6 +190,8 @@ GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
             AddCheckBoxesAndRadioButtons(place, style);
         else if (names[i] == QLatin1String("Edits"))
             AddEdits(place, style);
+        else if (names[i] == QLatin1String("Tool bar"))
+            AddToolBars(place, style);
     }
     return window;
 }
