@@ -1,8 +1,7 @@
 #include "browser/BrowserResources.h"
 
 #include "browser/BannerImage.h"
-#include "skin/controls/SUIButtonComponents.h"
-#include "skin/controls/SUIEditComponents.h"
+#include "skin/SkinComponents.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -26,8 +25,8 @@ static void registerDesignFonts()
 
 void initBrowserResources()
 {
-    static const bool done = (registerBrowserPictures(), registerDesignFonts(),
-        RegisterSUIButtonComponents(), RegisterSUIEditComponents(), true);
+    static const bool done
+        = (registerBrowserPictures(), registerDesignFonts(), RegisterSkinComponents(), true);
     (void)done;
 }
 

@@ -6,6 +6,8 @@
 #include "browser/ReferencePages.h"
 #include "catalogue/OrlendaData.h"
 #include "framework/FormReader.h"
+#include "skin/controls/SUIButton.h"
+#include "skin/controls/SUIScrollBarStyle.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -80,6 +82,12 @@ void TfmMain::ShowUrl(const std::string& url)
 void TfmMain::FormCreate(QObject*)
 {
     m_catalogue = new OrlendaData("");
+    // The tree's and the page's scroll bars in the window's skin, the one its buttons show.
+    const TsuiUIStyle skin = btnExit ? btnExit->UIStyle() : GetSUIFormStyle(this);
+    if (tvValue)
+        SuiScrollBarStyle::applyTo(tvValue, skin);
+    if (wbMain)
+        SuiScrollBarStyle::applyTo(wbMain, skin);
     FillTree(CatalogueTree::ByName);
     ShowUrl("about:blank");
 }

@@ -238,6 +238,24 @@ void Reader::readProperty(QObject* object, bool atRoot, int depth)
         return;
     }
 
+    if (FormValues::isStringList(property)) {
+        QStringList lines;
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() != QLatin1String("string"))
+                fail(line(), m_xml.name().toString(),
+                    QStringLiteral("unknown element in a string list"));
+            lines.append(m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement));
+            if (m_xml.hasError())
+                failXml();
+        }
+        if (m_xml.hasError())
+            failXml();
+        if (!property.isWritable())
+            fail(at, path, QStringLiteral("property cannot be set"));
+        assign(target, property, QVariant(lines), atRoot);
+        return;
+    }
+
     const QString encoding = m_xml.attributes().value(QLatin1String("encoding")).toString();
     const QString text = m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
     if (m_xml.hasError())

@@ -11,7 +11,8 @@
 // properties with a dot ("Font.Height", "Constraints.MinWidth"); component references by name,
 // resolved after all components exist (an empty value clears one); pictures (QImage
 // properties) as a resource or regular file path, or inline with encoding="base64" (PNG or BMP
-// data, as the writer stores them). Collections: <property name="Items"><item><property
+// data, as the writer stores them); string lists (QStringList properties) as one
+// <string>line</string> element per line. Collections: <property name="Items"><item><property
 // name="Width">20</property></item>... replace the collection's items. Events: a property of type
 // FormMethod names a method of the form, declared Q_INVOKABLE or as a slot with the sender first,
 // e.g. Q_INVOKABLE void rbNameClick(QObject* Sender); an empty value clears the handler. Fields: a

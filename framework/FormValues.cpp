@@ -48,6 +48,11 @@ bool isPicture(const QMetaProperty& property)
     return property.metaType() == QMetaType::fromType<QImage>();
 }
 
+bool isStringList(const QMetaProperty& property)
+{
+    return property.metaType() == QMetaType::fromType<QStringList>();
+}
+
 bool isHandler(const QMetaProperty& property)
 {
     return property.metaType() == QMetaType::fromType<FormMethod>();

@@ -18,6 +18,8 @@ std::optional<QString> format(const QMetaProperty& property, const QVariant& val
 
 // Properties whose values are pictures, component references, handlers or collections.
 bool isPicture(const QMetaProperty& property);
+// String lists are stored one <string> element per line.
+bool isStringList(const QMetaProperty& property);
 bool isHandler(const QMetaProperty& property);
 bool isObject(const QMetaProperty& property);
 

@@ -149,6 +149,9 @@ void Writer::writeProperties(const QObject* object, const QObject* defaults, con
     for (const QMetaProperty& p : std::as_const(ordered)) {
         if (!isPublished(p))
             continue;
+        // A class that publishes a name again (a panel's stored Height) stores only its own.
+        if (mo->indexOfProperty(p.name()) != p.propertyIndex())
+            continue;
         const QString name = prefix + QLatin1String(p.name());
         const QVariant value = p.read(object);
         QVariant standard;
@@ -192,6 +195,14 @@ void Writer::writeProperties(const QObject* object, const QObject* defaults, con
         }
         if (defaults && value == standard)
             continue;
+        if (FormValues::isStringList(p)) {
+            m_xml.writeStartElement(QStringLiteral("property"));
+            m_xml.writeAttribute(QStringLiteral("name"), name);
+            for (const QString& line : value.toStringList())
+                m_xml.writeTextElement(QStringLiteral("string"), line);
+            m_xml.writeEndElement();
+            continue;
+        }
         if (FormValues::isPicture(p)) {
             const QImage picture = value.value<QImage>();
             if (picture.isNull()) {

@@ -6,6 +6,7 @@
 #include "skin/controls/SUIButtonComponents.h"
 #include "skin/controls/SUICheckBox.h"
 #include "skin/controls/SUIRadioButton.h"
+#include "skin/controls/SUIRadioGroup.h"
 #include "skin/styles/Suipublic.h"
 #include "skin/styles/Suiresdef.h"
 
@@ -20,13 +21,6 @@
 #include <memory>
 
 using namespace SuiThemes;
-
-// The item buttons of a radio group: focus arriving from one selects a radio button.
-class TsuiRadioGroupButton : public QWidget {
-    Q_OBJECT
-public:
-    using QWidget::QWidget;
-};
 
 class RadioTestForm : public TForm {
     Q_OBJECT
@@ -260,10 +254,13 @@ TEST(TsuiRadioButton, FocusFromARadioGroupItemChecksItFocusFromElsewhereDoesNot)
     Shown shown;
     auto* rb = shown.add<TsuiRadioButton>("Target");
     auto* edit = new QLineEdit(shown.form.get());
-    auto* item = new TsuiRadioGroupButton(shown.form.get());
-    item->setFocusPolicy(Qt::StrongFocus);
+    // Focus arriving from a radio group's item selects a radio button.
+    auto* group = new TsuiRadioGroup(shown.form.get());
+    group->SetItems({ QStringLiteral("Item") });
+    QWidget* item = group->Button(0);
+    ASSERT_STREQ(item->metaObject()->className(), "TsuiRadioGroupButton");
     edit->show();
-    item->show();
+    group->show();
     int clicks = 0;
     rb->OnClick = [&](QObject*) { ++clicks; };
     edit->setFocus();

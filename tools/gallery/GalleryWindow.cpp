@@ -5,8 +5,10 @@
 #include "skin/styles/Suiresdef.h"
 #include "skin/windows/SUIForm.h"
 #include "skin/windows/SUIMainMenu.h"
+#include "tools/gallery/GalleryBars.h"
 #include "tools/gallery/GalleryButtons.h"
 #include "tools/gallery/GalleryEdits.h"
+#include "tools/gallery/GalleryPanels.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -142,11 +144,11 @@ QString GalleryStyleName(TsuiUIStyle style)
 
 const QStringList& GallerySections()
 {
-    // The first place lies under the drop-down of the screenshots: a panel loses least there.
-    static const QStringList sections { QStringLiteral("Panels and group boxes"),
-        QStringLiteral("Push buttons"), QStringLiteral("Check boxes and radio buttons"),
-        QStringLiteral("Scroll bars"), QStringLiteral("Progress bars"),
-        QStringLiteral("Track bars"), QStringLiteral("Edits"), QStringLiteral("Tool bar"),
+    // The first place lies under the drop-down of the screenshots: plain edits lose least there.
+    static const QStringList sections { QStringLiteral("Edits"), QStringLiteral("Push buttons"),
+        QStringLiteral("Check boxes and radio buttons"), QStringLiteral("Scroll bars"),
+        QStringLiteral("Progress bars"), QStringLiteral("Track bars"),
+        QStringLiteral("Panels and group boxes"), QStringLiteral("Tool bar"),
         QStringLiteral("Check and radio groups") };
     return sections;
 }
@@ -192,6 +194,16 @@ GalleryWindow CreateGalleryWindow(TsuiUIStyle style)
             AddEdits(place, style);
         else if (names[i] == QLatin1String("Tool bar"))
             AddToolBars(place, style);
+        else if (names[i] == QLatin1String("Scroll bars"))
+            AddScrollBars(place, style);
+        else if (names[i] == QLatin1String("Progress bars"))
+            AddProgressBars(place, style);
+        else if (names[i] == QLatin1String("Track bars"))
+            AddTrackBars(place, style);
+        else if (names[i] == QLatin1String("Panels and group boxes"))
+            AddPanelsAndGroupBoxes(place, style);
+        else if (names[i] == QLatin1String("Check and radio groups"))
+            AddCheckAndRadioGroups(place, style);
     }
     return window;
 }

@@ -1,6 +1,5 @@
 // orlenda_gallery: one skinned window per built-in style; --screenshots DIR writes DIR/<Style>.png.
-#include "skin/windows/SUIForm.h"
-#include "skin/windows/SUIMainMenu.h"
+#include "skin/SkinComponents.h"
 #include "tools/gallery/GalleryWindow.h"
 #include "tools/gallery/Screenshot.h"
 
@@ -14,8 +13,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orlenda_gallery"));
-    RegisterSuiFormComponents();
-    RegisterSuiMenuComponents();
+    RegisterSkinComponents();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("The skin library in every style."));

@@ -163,15 +163,8 @@ QImage thumb(Style s, int piece)
     QPainter q(&img);
     for (int x = piece; x < 2 * piece; ++x)
         q.drawImage(x, 0, column);
-    // Grip ridges on the caps' inner side, where the thumb's centre shows them.
-    QColor ridge = look(s).border.lighter(130);
-    if (familyStyle(s)) {
-        ridge = familyFace(s, State::Normal).glyph;
-        ridge.setAlpha(s == Style::DeepBlue ? 170 : 120);
-    }
-    q.setPen(ridge);
-    q.drawLine(piece - 2, 5, piece - 2, h - 6);
-    q.drawLine(2 * piece + 1, 5, 2 * piece + 1, h - 6);
+    // No grip mark: the caps sit at the thumb's ends and the middle stretches, so a mark could
+    // never stay at the centre of a long thumb; a clean plate reads better than two stray ridges.
     return img;
 }
 
