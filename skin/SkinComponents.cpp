@@ -2,6 +2,7 @@
 
 #include "skin/controls/SUIBarComponents.h"
 #include "skin/controls/SUIButtonComponents.h"
+#include "skin/controls/SUIEditComponents.h"
 #include "skin/controls/SUIPanelComponents.h"
 #include "skin/styles/Suimgr.h"
 #include "skin/windows/SUIForm.h"
@@ -14,5 +15,6 @@ void RegisterSkinComponents()
     RegisterSUIButtonComponents();
     RegisterSUIPanelComponents();
     RegisterSUIBarComponents();
+    RegisterSUIEditComponents();
     RegisterSuimgrComponents();
 }

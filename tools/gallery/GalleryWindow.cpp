@@ -10,6 +10,7 @@
 #include "skin/windows/SUIMainMenu.h"
 #include "tools/gallery/GalleryBars.h"
 #include "tools/gallery/GalleryButtons.h"
+#include "tools/gallery/GalleryEdits.h"
 #include "tools/gallery/GalleryPanels.h"
 
 #include <QFileInfo>
@@ -203,6 +204,10 @@ GalleryWindow createWindow(const QString& name, TsuiUIStyle style, TsuiFileTheme
             AddPushButtons(place, style);
         else if (names[i] == QLatin1String("Check boxes and radio buttons"))
             AddCheckBoxesAndRadioButtons(place, style);
+        else if (names[i] == QLatin1String("Edits"))
+            AddEdits(place, style);
+        else if (names[i] == QLatin1String("Tool bar"))
+            AddToolBars(place, style);
         else if (names[i] == QLatin1String("Scroll bars"))
             AddScrollBars(place, style);
         else if (names[i] == QLatin1String("Progress bars"))
