@@ -81,7 +81,7 @@ void TsuiPanel::styleReloaded()
     }
     // Aligned children start below the title band.
     setContentsMargins(3, TitleHeight() + 3, 3, 3);
-    AlignLayout::realign(this);
+    AlignLayout::dock(this);
     update();
 }
 
