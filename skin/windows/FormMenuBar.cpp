@@ -186,7 +186,7 @@ void FormMenuBar::paintButton(
         DrawText(painter, button.caption, r, kCaptionFlags);
     } else {
         r.setTop(r.top() + 2);
-        painter.setPen(button.enabled ? look.fontColor : kDisabledCaption);
+        painter.setPen(button.enabled || !look.greyDisabled ? look.fontColor : kDisabledCaption);
         DrawText(painter, button.caption, r, kCaptionFlags);
     }
     painter.restore();

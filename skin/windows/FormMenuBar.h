@@ -22,6 +22,8 @@ struct MenuBarLook {
     QColor selectedFontColor;
     QColor fontColor;
     QFont font;
+    // Disabled captions in grey; the MDI frame's bar draws them as the enabled ones.
+    bool greyDisabled = true;
 };
 
 class FormMenuBar : public TControlBase<QWidget> {

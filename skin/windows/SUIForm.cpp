@@ -39,7 +39,6 @@ constexpr uint32_t kMarkerSteelBar = 0x030000;
 // Shared by every frame, as the maximize handling of one process is.
 int g_maximizeCounter = 0;
 bool g_mdiChildMaximized = false;
-int g_regionComputations = 0;
 
 QColor toColor(uint32_t value)
 {
@@ -122,44 +121,17 @@ void TsuiForm::takeOver()
         tform->setScaled(false);
         tform->setMenu(nullptr);
     }
-    const bool wasVisible = form->isVisible();
-    m_savedFlags = form->windowFlags();
-    makeFrameless();
-    if (wasVisible)
-        form->show();
-    form->setContentsMargins(kBand, kBand, kBand, kBand);
-    // The band and this component cover the whole window: nothing beneath needs painting.
-    m_formWasOpaque = form->testAttribute(Qt::WA_OpaquePaintEvent);
-    form->setAttribute(Qt::WA_OpaquePaintEvent);
-    // The band is the form's own area: it needs the mouse moves for its resize cursors.
-    form->setMouseTracking(true);
+    m_takeover.takeOver(form, QMargins(kBand, kBand, kBand, kBand));
     form->installEventFilter(this);
-    TsuiFormApplicationHook::acquire(this);
+    TsuiFormApplicationHook::acquire(
+        this, [this](QKeyEvent* event) { return applicationKey(event); });
     RegionWindow();
 }
 
 void TsuiForm::giveBack()
 {
-    QWidget* form = m_form;
-    form->removeEventFilter(this);
-    form->clearMask();
-    form->unsetCursor();
-    form->setContentsMargins(0, 0, 0, 0);
-    form->setAttribute(Qt::WA_OpaquePaintEvent, m_formWasOpaque);
-    const bool wasVisible = form->isVisible();
-    form->setWindowFlags(m_savedFlags);
-    if (wasVisible)
-        form->show();
-}
-
-void TsuiForm::makeFrameless()
-{
-    // Qt puts a native frame back on a window that asks for a caption or its buttons, so the
-    // frameless window asks for none: the title bar draws its own.
-    const Qt::WindowFlags decoration = Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint
-        | Qt::WindowFullscreenButtonHint | Qt::CustomizeWindowHint;
-    m_form->setWindowFlags((m_form->windowFlags() & ~decoration) | Qt::FramelessWindowHint);
+    m_form->removeEventFilter(this);
+    m_takeover.giveBack();
 }
 
 void TsuiForm::ReAssign()
@@ -168,17 +140,17 @@ void TsuiForm::ReAssign()
         return;
     if (!(m_form->windowFlags() & Qt::FramelessWindowHint)) {
         const bool wasVisible = m_form->isVisible();
-        makeFrameless();
+        m_takeover.makeFrameless();
         if (wasVisible)
             m_form->show();
     }
-    m_maskSize = QSize();
+    m_takeover.forgetRegion();
     RegionWindow();
 }
 
 bool TsuiForm::OwnsApplicationHook() const
 {
-    return TsuiFormApplicationHook::owner() == this;
+    return TsuiFormApplicationHook::owner() == static_cast<const QObject*>(this);
 }
 
 // Style -------------------------------------------------------------------------------------------
@@ -261,7 +233,7 @@ void TsuiForm::SetBorderWidth(int width)
 
 bool TsuiForm::TitleBarVisible() const
 {
-    return m_titleBar->Visible();
+    return m_titleBar->isShownWithParent();
 }
 
 void TsuiForm::SetTitleBarVisible(bool visible)
@@ -473,7 +445,7 @@ void TsuiForm::dockBars()
     m_titleBar->setTop(-2);
     if (m_menuBar)
         m_menuBar->setTop(TitleBarVisible() ? m_titleBar->height() - 1 : -1);
-    AlignLayout::realign(this);
+    AlignLayout::dock(this);
 }
 
 // Keys --------------------------------------------------------------------------------------------
@@ -539,19 +511,12 @@ void TsuiForm::RegionWindow()
 {
     if (m_destroying || !m_form)
         return;
-    const QSize size = m_form->size();
-    const int corner = RoundCorner();
-    if (size == m_maskSize && corner == m_maskCorner)
-        return;
-    m_maskSize = size;
-    m_maskCorner = corner;
-    ++g_regionComputations;
-    m_form->setMask(FormWindowRegion(size, corner));
+    m_takeover.setRegion(RoundCorner());
 }
 
 int TsuiForm::RegionComputations()
 {
-    return g_regionComputations;
+    return FormTakeover::regionComputations();
 }
 
 QImage TsuiForm::clientTile() const
@@ -592,7 +557,7 @@ void TsuiForm::resizeEvent(QResizeEvent* event)
 
 void TsuiForm::formResized()
 {
-    if (m_placing)
+    if (m_takeover.placing())
         return;
     QWidget* form = m_form;
     if (m_startedMaximized) {
@@ -606,33 +571,10 @@ void TsuiForm::formResized()
         }
         g_mdiChildMaximized = true;
     }
-    placeMaximized();
+    m_takeover.placeMaximized();
     PaintFormBorder();
     m_titleBar->ProcessMaxBtn();
     RegionWindow();
-}
-
-void TsuiForm::placeMaximized()
-{
-    QWidget* form = m_form;
-    if (!form->isMaximized() || isMdiChild(form))
-        return;
-    // A maximized skinned window leaves the work area's last pixel row free.
-    QRect area = GetWorkAreaRect();
-    if (!area.isValid())
-        return;
-    area.setBottom(area.bottom() - 1);
-    if (form->geometry() == area)
-        return;
-    // Placing a window ends its maximized state in the widget, though the window system keeps
-    // it; the state is put back without asking the window system to maximize again.
-    const Qt::WindowStates state = form->windowState();
-    // The size messages of this placement come while the widget briefly reads as not maximized;
-    // they are this placement's own, not a restore.
-    m_placing = true;
-    form->setGeometry(area);
-    form->overrideWindowState(state);
-    m_placing = false;
 }
 
 bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
@@ -669,15 +611,9 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
             return true;
         break;
     case QEvent::MouseButtonPress:
-        if (m_borderDrag.press(form, static_cast<QMouseEvent*>(event)))
-            return true;
-        break;
     case QEvent::MouseMove:
-        if (m_borderDrag.move(form, static_cast<QMouseEvent*>(event)))
-            return true;
-        break;
     case QEvent::MouseButtonRelease:
-        if (m_borderDrag.release(form, static_cast<QMouseEvent*>(event)))
+        if (m_takeover.mouseEvent(event))
             return true;
         break;
     default:

@@ -6,8 +6,8 @@
 #include "framework/TMainMenu.h"
 #include "skin/styles/SuiThemedControl.h"
 #include "skin/windows/FormBorderPainter.h"
-#include "skin/windows/FormBorderResizer.h"
 #include "skin/windows/FormMenuBar.h"
+#include "skin/windows/FormTakeover.h"
 #include "skin/windows/SUITitleBar.h"
 #include "skin/windows/SuiMenuHost.h"
 
@@ -24,12 +24,12 @@ class TsuiForm : public TControlBase<QWidget>, public SuiMenuHost {
     Q_PROPERTY(int Width READ Width WRITE setWidth)
     Q_PROPERTY(int Height READ Height WRITE setHeight)
     Q_PROPERTY(ControlTypes::TAlign Align READ Align WRITE setAlign)
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(bool Visible READ isShownWithParent WRITE setVisible)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(QString Hint READ Hint WRITE setHint)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE setShowHint)
     Q_PROPERTY(ControlTypes::TCursor Cursor READ cursorKind WRITE setCursorKind)
-    Q_PROPERTY(int TabOrder READ TabOrder WRITE setTabOrderIndex)
+    Q_PROPERTY(int TabOrder READ tabOrderIndex WRITE setTabOrderIndex)
     Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
     Q_PROPERTY(FormMethod OnClick READ onClickHandler WRITE setOnClickHandler)
     Q_PROPERTY(FormMethod OnResize READ onResizeHandler WRITE setOnResizeHandler)
@@ -87,7 +87,7 @@ public:
     void SetTitleBarSections(TsuiTitleBarSections* sections);
     bool TitleBarDrawAppIcon() const { return m_titleBar->DrawAppIcon(); }
     void SetTitleBarDrawAppIcon(bool draw) { m_titleBar->SetDrawAppIcon(draw); }
-    TFont* TitleBarFont() const { return m_titleBar->Font(); }
+    TFont* TitleBarFont() const { return m_titleBar->fontObject(); }
     void AssignTitleBarFont(TFont* font) { m_titleBar->assignFont(font); }
     TMainMenu* Menu() const { return m_menu; }
     void SetMenu(TMainMenu* menu);
@@ -145,13 +145,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class TsuiFormApplicationHook;
     void applyStyle();
     void takeOver();
     void giveBack();
-    void makeFrameless();
     void formResized();
-    void placeMaximized();
     void dockBars();
     void fileThemeGone();
     QImage clientTile() const;
@@ -166,7 +163,6 @@ private:
     QPointer<TMainMenu> m_menu;
     QPointer<QWidget> m_form;
     QPointer<QWidget> m_formPanel;
-    FormBorderDrag m_borderDrag;
     QColor m_borderColor = Qt::black;
     QColor m_menuBarColor;
     int m_borderWidth = 1;
@@ -174,12 +170,8 @@ private:
     bool m_autoUpdateSub = false;
     bool m_destroying = false;
     QRect m_savedBounds;
-    Qt::WindowFlags m_savedFlags;
-    bool m_formWasOpaque = false;
-    bool m_placing = false;
     bool m_startedMaximized = false;
-    QSize m_maskSize;
-    int m_maskCorner = -1;
+    FormTakeover m_takeover;
     QMetaObject::Connection m_themeGone;
 };
 
