@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QPainter>
 
 using namespace SuiThemes::SuiItem;
@@ -91,6 +92,7 @@ TsuiForm::TsuiForm(QWidget* parent)
     if (m_form) {
         m_titleBar->SetCaption(m_form->windowTitle());
         takeOver();
+        followSubWindow();
     }
     dockBars();
 }
@@ -593,6 +595,9 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::WindowStateChange:
         formResized();
         break;
+    case QEvent::ParentChange:
+        followSubWindow();
+        break;
     case QEvent::Show:
         // Caption buttons asked for since the takeover bring the native frame back.
         if (!(form->windowFlags() & Qt::FramelessWindowHint))
@@ -620,6 +625,46 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return TControlBase<QWidget>::eventFilter(watched, event);
+}
+
+void TsuiForm::followSubWindow()
+{
+    auto* sub = m_form ? qobject_cast<QMdiSubWindow*>(m_form->parentWidget()) : nullptr;
+    if (sub == m_subWindow)
+        return;
+    if (m_subWindow)
+        disconnect(m_subWindow, nullptr, this, nullptr);
+    m_subWindow = sub;
+    if (!sub)
+        return;
+    // An MDI child shows no bar of its own: the parent's frame shows its menu.
+    if (m_menuBar) {
+        delete m_menuBar;
+        m_menuBar = nullptr;
+        dockBars();
+    }
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, &TsuiForm::subWindowStateChanged);
+    subWindowStateChanged();
+}
+
+void TsuiForm::subWindowStateChanged()
+{
+    QMdiSubWindow* sub = m_subWindow;
+    if (!sub || m_destroying)
+        return;
+    // Minimized, the child keeps the sub-window's own small caption, the one thing that shows
+    // of it and brings it back; otherwise the frame paints the child's caption and border.
+    const bool frameless = !sub->isMinimized();
+    if (bool(sub->windowFlags() & Qt::FramelessWindowHint) != frameless) {
+        const bool wasVisible = sub->isVisible();
+        sub->setWindowFlag(Qt::FramelessWindowHint, frameless);
+        if (wasVisible)
+            sub->show();
+    }
+    const bool maximized = sub->isMaximized();
+    if (TitleBarVisible() == maximized)
+        SetTitleBarVisible(!maximized);
+    m_titleBar->ProcessMaxBtn();
 }
 
 // Components --------------------------------------------------------------------------------------

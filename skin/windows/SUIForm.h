@@ -14,6 +14,7 @@
 #include <QPointer>
 
 class QKeyEvent;
+class QMdiSubWindow;
 
 class TsuiForm : public TControlBase<QWidget>, public SuiMenuHost {
     Q_OBJECT
@@ -151,6 +152,10 @@ private:
     void formResized();
     void dockBars();
     void fileThemeGone();
+    // An MDI child's frame: the sub-window around it shows no frame of its own while the child
+    // is normal or maximized, and the title bar goes while the child is maximized.
+    void followSubWindow();
+    void subWindowStateChanged();
     QImage clientTile() const;
     bool paintsPlainClient() const;
     // Where the items of the menu bar come from: the themed menu's style when it has one.
@@ -173,6 +178,7 @@ private:
     bool m_startedMaximized = false;
     FormTakeover m_takeover;
     QMetaObject::Connection m_themeGone;
+    QPointer<QMdiSubWindow> m_subWindow;
 };
 
 // Registers the frame for form descriptions (a program that names it only there calls it once).

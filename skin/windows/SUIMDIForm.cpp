@@ -115,8 +115,7 @@ TsuiMDIForm::~TsuiMDIForm()
             giveBack();
     }
     DestroyMenuBar();
-    delete m_titleBar;
-    m_titleBar = nullptr;
+    delete m_titleBar.data();
 }
 
 void TsuiMDIForm::takeOver()
@@ -419,8 +418,7 @@ void TsuiMDIForm::DestroyMenuBar()
     for (TsuiToolBarSpeedButton*& button : m_controlButtons)
         button = nullptr;
     m_menuBar = nullptr;
-    delete m_menuPanel;
-    m_menuPanel = nullptr;
+    delete m_menuPanel.data();
 }
 
 TsuiToolBarSpeedButton* TsuiMDIForm::ControlButtonWidget(ControlButton which) const
@@ -542,6 +540,8 @@ void TsuiMDIForm::placeControlButtons()
 
 void TsuiMDIForm::ShowControlButtons()
 {
+    if (!m_menuPanel)
+        return;
     TsuiForm* frame = GetActiveChildSUIForm();
     bool shown[3] = { false, false, false };
     if (frame) {
@@ -856,7 +856,8 @@ void TsuiMDIForm::Notification(QObject* component, Operation operation)
 {
     Component::Notification(component, operation);
     if (operation == Operation::opInsert) {
-        if (!m_destroying)
+        // The frame's own parts arrive while it is being built.
+        if (!m_destroying && m_titleBar && m_menuPanel && m_client)
             dockBars();
         return;
     }
@@ -864,11 +865,4 @@ void TsuiMDIForm::Notification(QObject* component, Operation operation)
         m_menu = nullptr;
         UpdateMenu();
     }
-    if (component == static_cast<QObject*>(m_menuPanel)) {
-        m_menuPanel = nullptr;
-        m_menuBar = nullptr;
-        m_controlButtons = {};
-    }
-    if (component == static_cast<QObject*>(m_titleBar))
-        m_titleBar = nullptr;
 }

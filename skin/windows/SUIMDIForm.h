@@ -5,6 +5,7 @@
 
 #include "framework/Component.h"
 #include "framework/TMainMenu.h"
+#include "framework/TPanel.h"
 #include "skin/styles/SuiThemedControl.h"
 #include "skin/windows/FormBorderPainter.h"
 #include "skin/windows/FormMenuBar.h"
@@ -19,7 +20,6 @@
 
 class QKeyEvent;
 class QMdiSubWindow;
-class TPanel;
 class TsuiForm;
 class TsuiToolBarSpeedButton;
 
@@ -152,9 +152,10 @@ private:
     FormTakeover m_takeover;
     QPointer<QWidget> m_form;
     QPointer<QMdiArea> m_client;
-    TsuiTitleBar* m_titleBar = nullptr;
-    TPanel* m_menuPanel = nullptr;
-    FormMenuBar* m_menuBar = nullptr;
+    // Owned here, but widgets of the form: guarded against the form taking them down first.
+    QPointer<TsuiTitleBar> m_titleBar;
+    QPointer<TPanel> m_menuPanel;
+    QPointer<FormMenuBar> m_menuBar;
     std::array<TsuiToolBarSpeedButton*, 3> m_controlButtons {};
     QPointer<TMainMenu> m_menu;
     QPointer<TMainMenu> m_currentMenu;
