@@ -90,6 +90,7 @@ private:
     PopupFactory m_popupFactory;
     QPointer<QMenu> m_openMenu;
     QImage m_picture;
+    bool m_pictureDirty = true;
     int m_buttonHeight = 22;
     int m_hotIndex = -1;
     int m_openIndex = -1;

@@ -160,7 +160,14 @@ void TsuiMDIForm::watchSubWindow(QMdiSubWindow* window)
         return;
     window->setProperty("suiMdiWatched", true);
     window->installEventFilter(this);
-    connect(window, &QMdiSubWindow::windowStateChanged, this, [this] { childrenChanged(); });
+    connect(window, &QMdiSubWindow::windowStateChanged, this,
+        [this](Qt::WindowStates before, Qt::WindowStates after) {
+            // Activation is a window state too; the activation signal covers that.
+            const Qt::WindowStates shape
+                = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+            if ((before ^ after) & shape)
+                childrenChanged();
+        });
     // A closed child leaves the list once it is gone; the frame looks again then.
     connect(window, &QObject::destroyed, this, [this] {
         QMetaObject::invokeMethod(
@@ -450,11 +457,14 @@ void TsuiMDIForm::UpdateMenu()
         HideMenuBar();
         return;
     }
+    // The look goes first: the buttons are measured once, in the font they are drawn with.
+    const MenuBarLook look = CurrentMenuBarLook();
+    if (look.font != m_menuBar->look().font || look.barColor != m_menuBar->look().barColor)
+        m_menuBar->setLook(look);
     if (m_menuBar->menu() != m_currentMenu.data())
         m_menuBar->setMenu(m_currentMenu);
     else
         m_menuBar->UpdateMenu();
-    m_menuBar->setLook(CurrentMenuBarLook());
     ShowMenuBar();
 }
 
@@ -474,8 +484,12 @@ void TsuiMDIForm::ShowMenuBar()
 {
     if (!m_menuPanel)
         return;
-    m_menuPanel->setHeight(m_menuBar->height());
-    m_menuPanel->setMinimumHeight(m_menuBar->height());
+    const int height = m_menuBar->height();
+    // Only a panel that appears or changes height moves the client and the band beside it.
+    if (!m_menuPanel->isHidden() && m_menuPanel->height() == height)
+        return;
+    m_menuPanel->setMinimumHeight(height);
+    m_menuPanel->setHeight(height);
     if (m_menuPanel->isHidden())
         m_menuPanel->show();
     dockBars();
