@@ -230,9 +230,9 @@ void TsuiCheckGroup::Changed()
     --m_changeDepth;
 }
 
-void TsuiCheckGroup::resizeEvent(QResizeEvent* event)
+void TsuiCheckGroup::resized()
 {
-    TsuiCustomGroupBox::resizeEvent(event);
+    TsuiCustomGroupBox::resized();
     ArrangeButtons();
 }
 

@@ -72,7 +72,7 @@ protected:
     // The buttons, in line order.
     const QList<TsuiCheckBox*>& buttons() const { return m_buttons; }
 
-    void resizeEvent(QResizeEvent* event) override;
+    void resized() override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -1,5 +1,6 @@
 #include "skin/windows/FormTakeover.h"
 
+#include "framework/AlignLayout.h"
 #include "skin/styles/Suipublic.h"
 #include "skin/windows/FormRegion.h"
 
@@ -27,6 +28,7 @@ void FormTakeover::takeOver(QWidget* form, const QMargins& band)
     if (wasVisible)
         form->show();
     form->setContentsMargins(band);
+    AlignLayout::dock(form);
     // The band and the frame cover the whole window: nothing beneath needs painting.
     m_formWasOpaque = form->testAttribute(Qt::WA_OpaquePaintEvent);
     form->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -43,6 +45,7 @@ void FormTakeover::giveBack()
     form->clearMask();
     form->unsetCursor();
     form->setContentsMargins(0, 0, 0, 0);
+    AlignLayout::dock(form);
     form->setAttribute(Qt::WA_OpaquePaintEvent, m_formWasOpaque);
     const bool wasVisible = form->isVisible();
     form->setWindowFlags(m_savedFlags);

@@ -550,9 +550,9 @@ void TsuiForm::paintEvent(QPaintEvent*)
         TileDraw(painter, picture, rect());
 }
 
-void TsuiForm::resizeEvent(QResizeEvent* event)
+void TsuiForm::resized()
 {
-    TControlBase<QWidget>::resizeEvent(event);
+    TControlBase<QWidget>::resized();
     if (m_titleBar && m_titleBar->isVisibleTo(this) && m_titleBar->y() != 0)
         dockBars();
 }
@@ -606,6 +606,7 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
         if (auto* tform = qobject_cast<TForm*>(form); tform && tform->Menu())
             tform->setMenu(nullptr);
         form->setContentsMargins(kBand, kBand, kBand, kBand);
+        AlignLayout::dock(form);
         RegionWindow();
         break;
     case QEvent::ActivationChange:
