@@ -5,6 +5,7 @@
 #include "skin/controls/SUIRadioButton.h"
 
 #include "bench/support/RatioReporter.h"
+#include "bench/support/RepaintLoop.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,27 +72,14 @@ QWidget* fusion(Kind kind, QWidget* parent)
     return w;
 }
 
-void repaintLoop(benchmark::State& state, QWidget* (*make)(Kind, QWidget*))
-{
-    QWidget window;
-    window.resize(300, 100);
-    QWidget* control = make(Kind(state.range(0)), &window);
-    control->setGeometry(10, 10, int(state.range(1)), int(state.range(2)));
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        state.SkipWithError("window not exposed");
-    for (auto _ : state)
-        control->repaint();
-}
-
 void Skinned(benchmark::State& state)
 {
-    repaintLoop(state, skinned);
+    RepaintLoop(state, skinned, { 300, 100 });
 }
 
 void Fusion(benchmark::State& state)
 {
-    repaintLoop(state, fusion);
+    RepaintLoop(state, fusion, { 300, 100 });
 }
 
 void sizes(benchmark::internal::Benchmark* b)

@@ -6,6 +6,7 @@
 #include "skin/controls/SUISpinEdit.h"
 
 #include "bench/support/RatioReporter.h"
+#include "bench/support/RepaintLoop.h"
 
 #include <QApplication>
 #include <QDoubleValidator>
@@ -50,27 +51,14 @@ QWidget* fusion(Kind kind, QWidget* parent)
     return w;
 }
 
-void repaintLoop(benchmark::State& state, QWidget* (*make)(Kind, QWidget*))
-{
-    QWidget window;
-    window.resize(400, 300);
-    QWidget* control = make(Kind(state.range(0)), &window);
-    control->setGeometry(10, 10, int(state.range(1)), int(state.range(2)));
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        state.SkipWithError("window not exposed");
-    for (auto _ : state)
-        control->repaint();
-}
-
 void Skinned(benchmark::State& state)
 {
-    repaintLoop(state, skinned);
+    RepaintLoop(state, skinned);
 }
 
 void Fusion(benchmark::State& state)
 {
-    repaintLoop(state, fusion);
+    RepaintLoop(state, fusion);
 }
 
 // Ten thousand keystrokes: digits with one decimal separator early on, as a user types a number.
