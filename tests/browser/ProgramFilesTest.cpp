@@ -3,6 +3,7 @@
 
 #include "browser/CatalogueLocation.h"
 #include "browser/ReferencePages.h"
+#include "catalogue/OrlendaData.h"
 #include "framework/ProgramFolders.h"
 
 #include <QCoreApplication>
