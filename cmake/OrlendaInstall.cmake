@@ -41,3 +41,25 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/package/OrlendaSkinConfigVe
 install(FILES ${CMAKE_BINARY_DIR}/package/OrlendaSkinConfig.cmake
   ${CMAKE_BINARY_DIR}/package/OrlendaSkinConfigVersion.cmake
   DESTINATION ${ORLENDA_INSTALL_CMAKEDIR})
+
+# The desktop entry and its icon at every size the icon theme asks for, drawn by the generator.
+set(ORLENDA_ICON_SIZES 16 32 48 64 128 256)
+set(icon_dir ${ORLENDA_GENERATED_DIR}/resources/icons)
+set(icon_files)
+foreach(size IN LISTS ORLENDA_ICON_SIZES)
+  list(APPEND icon_files ${icon_dir}/orlenda_${size}.png)
+endforeach()
+add_custom_command(
+  OUTPUT ${icon_files}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+          $<TARGET_FILE:orlenda_resgen> --out ${ORLENDA_GENERATED_DIR}/resources --group icons
+  DEPENDS orlenda_resgen
+  COMMENT "Drawing the desktop icons"
+  VERBATIM)
+add_custom_target(orlenda_desktop_icons ALL DEPENDS ${icon_files})
+foreach(size IN LISTS ORLENDA_ICON_SIZES)
+  install(FILES ${icon_dir}/orlenda_${size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME orlenda.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/orlenda.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

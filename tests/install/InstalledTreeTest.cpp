@@ -101,6 +101,26 @@ TEST_F(InstalledTreeTest, TheProgramItsCatalogueAndThemesLieWhereTheProgramLooks
             << theme.toStdString();
 }
 
+TEST_F(InstalledTreeTest, TheDesktopEntryAndAnIconOfEverySizeGoToTheDesktopsFolders)
+{
+    const QByteArray entry
+        = fileBytes(installed(QStringLiteral("share/applications/orlenda.desktop")));
+    EXPECT_TRUE(entry.contains("\nExec=orlenda\n")) << entry.toStdString();
+    EXPECT_TRUE(entry.contains("\nIcon=orlenda\n")) << entry.toStdString();
+    for (int size : { 16, 32, 48, 64, 128, 256 }) {
+        const QString file
+            = installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/orlenda.png").arg(size));
+        const QImage icon(file);
+        ASSERT_FALSE(icon.isNull()) << file.toStdString();
+        // Drawn at its size: a rounded tile, clear in the corners and solid in the middle.
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        EXPECT_TRUE(icon.hasAlphaChannel());
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 4)), 255) << size;
+    }
+}
+
 TEST_F(InstalledTreeTest, EveryInstalledHeaderFindsTheHeadersItIncludesInTheInstalledTree)
 {
     const QString root = installed(QStringLiteral("include/orlenda"));
