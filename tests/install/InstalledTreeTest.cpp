@@ -121,6 +121,15 @@ TEST_F(InstalledTreeTest, TheDesktopEntryAndAnIconOfEverySizeGoToTheDesktopsFold
     }
 }
 
+#ifdef ORLENDA_DESIGNER_INSTALLED
+TEST_F(InstalledTreeTest, TheDesignerPluginGoesBesideDesignersOwnPlugins)
+{
+    const QFileInfo plugin(installed(QStringLiteral(ORLENDA_DESIGNER_INSTALLED)));
+    EXPECT_TRUE(plugin.isFile()) << plugin.filePath().toStdString();
+    EXPECT_EQ(plugin.dir().dirName(), QStringLiteral("designer"));
+}
+#endif
+
 TEST_F(InstalledTreeTest, EveryInstalledHeaderFindsTheHeadersItIncludesInTheInstalledTree)
 {
     const QString root = installed(QStringLiteral("include/orlenda"));
