@@ -5,6 +5,7 @@
 #include "browser/ReferencePages.h"
 #include "catalogue/OrlendaData.h"
 #include "framework/ProgramFolders.h"
+#include "framework/TCppWebBrowser.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -40,7 +41,8 @@ public:
         }
         qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/home-data")));
         qputenv("XDG_DATA_DIRS", QFile::encodeName(root + QStringLiteral("/system-data")));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
+        // A space in the path, as in the cache folder named after the program's title.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/user cache")));
     }
     ~XdgFolders()
     {
@@ -147,13 +149,16 @@ TEST_F(ProgramFilesTest, PagesGoToTheUserCacheWhenTheProgramFolderCannotBeWritte
     const std::string locked = QFile::encodeName(blocker.fileName()).toStdString() + "/bin/";
     const std::string written = ReferencePages::writePageFile(locked, "group", bytes);
     const QString cache = ProgramFolders::userCacheDirectory();
-    ASSERT_TRUE(cache.startsWith(root.path() + QStringLiteral("/cache/"))) << cache.toStdString();
+    ASSERT_TRUE(cache.startsWith(root.path() + QStringLiteral("/user cache/")))
+        << cache.toStdString();
     EXPECT_EQ(QFile::decodeName(written.c_str()), cache + QStringLiteral("/group.html"));
     QFile page(QFile::decodeName(written.c_str()));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     EXPECT_EQ(page.readAll().toStdString(), bytes);
-    // Its URL is what the view is given.
-    EXPECT_EQ(ReferencePages::pageUrl(written), "file://" + written);
+    // The view shows the page from there.
+    TCppWebBrowser view;
+    view.Navigate2(QString::fromLocal8Bit(ReferencePages::pageUrl(written).c_str()));
+    EXPECT_EQ(view.toPlainText().trimmed(), QStringLiteral("page"));
 }
 
 TEST_F(ProgramFilesTest, APageThatCanBeWrittenNowhereIsReportedAsNotWritten)
