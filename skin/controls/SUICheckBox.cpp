@@ -21,7 +21,7 @@ TsuiCheckBox::TsuiCheckBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setTabStop(true);
     setBounds(QRect(x(), y(), 93, 17));
-    connect(Font(), &TFont::changed, this, [this] {
+    connect(fontObject(), &TFont::changed, this, [this] {
         applyAutoSize();
         update();
     });

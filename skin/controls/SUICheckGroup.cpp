@@ -14,7 +14,7 @@ TsuiCheckGroup::TsuiCheckGroup(QWidget* parent)
     SetTransparent(false);
     setFocusPolicy(Qt::StrongFocus);
     setTabStop(true);
-    connect(Font(), &TFont::changed, this, &TsuiCheckGroup::fontChanged);
+    connect(fontObject(), &TFont::changed, this, &TsuiCheckGroup::fontChanged);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (now != this)
             return;
@@ -80,8 +80,6 @@ void TsuiCheckGroup::destroyButton(TsuiCheckBox* button)
 
 void TsuiCheckGroup::UpdateButtons()
 {
-    // Placing a thousand items must not dock the group a thousand times; none of them is docked.
-    AlignLayout::Suspend docking;
     const qsizetype d = m_items.size() - m_buttons.size();
     for (qsizetype i = 0; i < -d; ++i)
         destroyButton(m_buttons.last());
@@ -89,7 +87,7 @@ void TsuiCheckGroup::UpdateButtons()
         TsuiCheckBox* b = CreateAButton();
         // The group owns its items, so no form description stores them.
         b->SetOwner(this);
-        b->assignFont(Font());
+        b->assignFont(fontObject());
         if (FileTheme())
             b->SetFileTheme(FileTheme());
         // A new item already carries its form's style; loading the pictures again for the same
@@ -139,7 +137,6 @@ void TsuiCheckGroup::ArrangeButtons()
 {
     if (m_buttons.isEmpty())
         return;
-    AlignLayout::Suspend docking;
     const QRect inner = GetClient();
     const int n = int(m_buttons.size());
     for (int i = 0; i < n; ++i) {
@@ -219,7 +216,7 @@ void TsuiCheckGroup::UpdateUIStyle(TsuiUIStyle style, TsuiFileTheme* fileTheme)
 void TsuiCheckGroup::fontChanged()
 {
     for (TsuiCheckBox* b : std::as_const(m_buttons))
-        b->assignFont(Font());
+        b->assignFont(fontObject());
     ArrangeButtons();
 }
 
@@ -233,9 +230,9 @@ void TsuiCheckGroup::Changed()
     --m_changeDepth;
 }
 
-void TsuiCheckGroup::resizeEvent(QResizeEvent* event)
+void TsuiCheckGroup::resized()
 {
-    TsuiCustomGroupBox::resizeEvent(event);
+    TsuiCustomGroupBox::resized();
     ArrangeButtons();
 }
 

@@ -32,8 +32,8 @@ public:
     int TopMargin() const { return m_topMargin; }
     // Negative values are ignored.
     void SetTopMargin(int margin);
-    QColor FontColor() const { return Font()->Color(); }
-    void SetFontColor(const QColor& color) { Font()->setColor(color); }
+    QColor FontColor() const { return fontObject()->Color(); }
+    void SetFontColor(const QColor& color) { fontObject()->setColor(color); }
     ControlTypes::TCursor ItemCursor() const { return m_itemCursor; }
     void SetItemCursor(ControlTypes::TCursor cursor);
 
@@ -72,7 +72,7 @@ protected:
     // The buttons, in line order.
     const QList<TsuiCheckBox*>& buttons() const { return m_buttons; }
 
-    void resizeEvent(QResizeEvent* event) override;
+    void resized() override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -46,7 +46,7 @@ TsuiCustomButton::TsuiCustomButton(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    connect(Font(), &TFont::changed, this, [this] { FontChanged(); });
+    connect(fontObject(), &TFont::changed, this, [this] { FontChanged(); });
     m_theme.initFromOwner(SuiThemedControl::ownerOf(this));
     WatchDialogKeys(this);
 }

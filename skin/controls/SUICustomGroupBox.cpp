@@ -19,7 +19,7 @@ TsuiCustomGroupBox::TsuiCustomGroupBox(QWidget* parent)
     setCaption(QStringLiteral(" "));
     setBounds(QRect(x(), y(), 185, 105));
     SetTransparent(false);
-    connect(Font(), &TFont::changed, this, [this] {
+    connect(fontObject(), &TFont::changed, this, [this] {
         updateMargins();
         update();
     });
@@ -29,14 +29,14 @@ TsuiCustomGroupBox::TsuiCustomGroupBox(QWidget* parent)
 
 int TsuiCustomGroupBox::FontHeightPixels() const
 {
-    return qAbs(Font()->Height());
+    return qAbs(fontObject()->Height());
 }
 
 void TsuiCustomGroupBox::updateMargins()
 {
     // Aligned children stay inside the frame and below the caption.
     setContentsMargins(3, FontHeightPixels() + 5, 3, 3);
-    AlignLayout::realign(this);
+    AlignLayout::dock(this);
 }
 
 QRect TsuiCustomGroupBox::GetClient() const
@@ -48,7 +48,7 @@ void TsuiCustomGroupBox::UpdateUIStyle(TsuiUIStyle style, TsuiFileTheme* fileThe
 {
     ContainerApplyUIStyle(this, style, fileTheme);
     m_borderColor = TColor(m_theme.color(SuiItem::ControlBorderColor)).toQColor();
-    Font()->setColor(TColor(m_theme.color(SuiItem::ControlFontColor)).toQColor());
+    fontObject()->setColor(TColor(m_theme.color(SuiItem::ControlFontColor)).toQColor());
     update();
 }
 
@@ -98,7 +98,7 @@ void TsuiCustomGroupBox::PaintGroupBox(QPainter& painter, const QRect& rect) con
     hline(gapEnd + 1, r - 1, y);
 
     painter.setFont(font());
-    painter.setPen(isEnabled() ? Font()->Color() : QColor(128, 128, 128));
+    painter.setPen(isEnabled() ? fontObject()->Color() : QColor(128, 128, 128));
     // Written as it stands, "&" included, from the caption cell's top-left.
     QRect textRect(5, 0, qMax(0, r - 5), metrics.height());
     DrawText(painter, m_caption, textRect, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);

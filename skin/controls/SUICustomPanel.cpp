@@ -149,7 +149,7 @@ void TsuiCustomPanel::PaintPicturePanel(QPainter& painter, const QRect& rect) co
     if (text.trimmed().isEmpty())
         return;
     painter.setFont(font());
-    painter.setPen(Font()->Color());
+    painter.setPen(fontObject()->Color());
     if (m_captionPosX == -1 || m_captionPosY == -1) {
         unsigned flags = DT_SINGLELINE | DT_VCENTER;
         if (Alignment() == TAlignment::taRightJustify)

@@ -13,7 +13,8 @@ namespace {
 bool incomplete(const QString& text)
 {
     const QString decimal = QLocale().decimalPoint();
-    return text.isEmpty() || text == u"-" || text == decimal || text == QStringLiteral("-") + decimal;
+    return text.isEmpty() || text == u"-" || text == decimal
+        || text == QStringLiteral("-") + decimal;
 }
 
 QString conversionError(const QString& text)

@@ -81,7 +81,7 @@ void TsuiPanel::styleReloaded()
     }
     // Aligned children start below the title band.
     setContentsMargins(3, TitleHeight() + 3, 3, 3);
-    AlignLayout::realign(this);
+    AlignLayout::dock(this);
     update();
 }
 
@@ -245,9 +245,9 @@ void TsuiPanel::paintEvent(QPaintEvent*)
     screen.drawImage(0, 0, m_buffer);
 }
 
-void TsuiPanel::resizeEvent(QResizeEvent* event)
+void TsuiPanel::resized()
 {
-    TPanel::resizeEvent(event);
+    TPanel::resized();
     // Sizes passed through while pushed or animating are not the panel's own.
     if (!m_animating && m_expanded)
         m_storedHeight = height();

@@ -242,9 +242,9 @@ void TsuiScrollBar::step(int delta)
     m_track->SetPosition(int(std::clamp<int64_t>(next, m_track->Min(), m_track->Max())));
 }
 
-void TsuiScrollBar::resizeEvent(QResizeEvent* event)
+void TsuiScrollBar::resized()
 {
-    TControlBase<QWidget>::resizeEvent(event);
+    TControlBase<QWidget>::resized();
     PlaceTrackBarAndButton();
 }
 

@@ -69,7 +69,7 @@ public:
     QSize sizeHint() const override { return size(); }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void resized() override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

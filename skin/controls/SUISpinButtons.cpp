@@ -53,9 +53,9 @@ void TsuiSpinButtons::Loaded()
     layoutButtons();
 }
 
-void TsuiSpinButtons::resizeEvent(QResizeEvent* event)
+void TsuiSpinButtons::resized()
 {
-    TControlBase<QWidget>::resizeEvent(event);
+    TControlBase<QWidget>::resized();
     layoutButtons();
 }
 

@@ -38,7 +38,7 @@ public:
     void setOnDownClickHandler(const FormMethod& m) { OnDownClick.bind(m); }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void resized() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

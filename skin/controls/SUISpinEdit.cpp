@@ -144,9 +144,9 @@ void TsuiSpinEdit::DoExit()
         SetValue(value);
 }
 
-void TsuiSpinEdit::resizeEvent(QResizeEvent* event)
+void TsuiSpinEdit::resized()
 {
-    TsuiEdit::resizeEvent(event);
+    TsuiEdit::resized();
     placeButtons();
 }
 

@@ -43,7 +43,7 @@ protected:
     void DoExit() override;
     void KeyPress(QChar& key) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void resized() override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -358,9 +358,9 @@ void TsuiTrackBar::focusOutEvent(QFocusEvent* event)
     update();
 }
 
-void TsuiTrackBar::resizeEvent(QResizeEvent* event)
+void TsuiTrackBar::resized()
 {
-    TControlBase<QWidget>::resizeEvent(event);
+    TControlBase<QWidget>::resized();
     UpdateControl();
 }
 

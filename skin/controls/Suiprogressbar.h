@@ -30,7 +30,7 @@ class TsuiProgressBar : public TControlBase<QWidget> {
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(QImage Picture READ Picture WRITE SetPicture)
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(bool Visible READ isShownWithParent WRITE setVisible)
     Q_PROPERTY(FormMethod OnClick READ onClickHandler WRITE setOnClickHandler)
 public:
     explicit TsuiProgressBar(QWidget* parent = nullptr);

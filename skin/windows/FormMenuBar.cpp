@@ -213,11 +213,10 @@ void FormMenuBar::repaintBar()
     update();
 }
 
-void FormMenuBar::resizeEvent(QResizeEvent* event)
+void FormMenuBar::resized()
 {
-    TControlBase<QWidget>::resizeEvent(event);
-    if (event->size().width() != event->oldSize().width())
-        layoutButtons();
+    TControlBase<QWidget>::resized();
+    layoutButtons();
 }
 
 void FormMenuBar::openButton(int index)

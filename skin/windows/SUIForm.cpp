@@ -128,6 +128,7 @@ void TsuiForm::takeOver()
     if (wasVisible)
         form->show();
     form->setContentsMargins(kBand, kBand, kBand, kBand);
+    AlignLayout::dock(form);
     // The band and this component cover the whole window: nothing beneath needs painting.
     m_formWasOpaque = form->testAttribute(Qt::WA_OpaquePaintEvent);
     form->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -145,6 +146,7 @@ void TsuiForm::giveBack()
     form->clearMask();
     form->unsetCursor();
     form->setContentsMargins(0, 0, 0, 0);
+    AlignLayout::dock(form);
     form->setAttribute(Qt::WA_OpaquePaintEvent, m_formWasOpaque);
     const bool wasVisible = form->isVisible();
     form->setWindowFlags(m_savedFlags);
@@ -261,7 +263,7 @@ void TsuiForm::SetBorderWidth(int width)
 
 bool TsuiForm::TitleBarVisible() const
 {
-    return m_titleBar->Visible();
+    return m_titleBar->isShownWithParent();
 }
 
 void TsuiForm::SetTitleBarVisible(bool visible)
@@ -473,7 +475,7 @@ void TsuiForm::dockBars()
     m_titleBar->setTop(-2);
     if (m_menuBar)
         m_menuBar->setTop(TitleBarVisible() ? m_titleBar->height() - 1 : -1);
-    AlignLayout::realign(this);
+    AlignLayout::dock(this);
 }
 
 // Keys --------------------------------------------------------------------------------------------
@@ -583,9 +585,9 @@ void TsuiForm::paintEvent(QPaintEvent*)
         TileDraw(painter, picture, rect());
 }
 
-void TsuiForm::resizeEvent(QResizeEvent* event)
+void TsuiForm::resized()
 {
-    TControlBase<QWidget>::resizeEvent(event);
+    TControlBase<QWidget>::resized();
     if (m_titleBar && m_titleBar->isVisibleTo(this) && m_titleBar->y() != 0)
         dockBars();
 }
@@ -659,6 +661,7 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
         if (auto* tform = qobject_cast<TForm*>(form); tform && tform->Menu())
             tform->setMenu(nullptr);
         form->setContentsMargins(kBand, kBand, kBand, kBand);
+        AlignLayout::dock(form);
         RegionWindow();
         break;
     case QEvent::ActivationChange:

@@ -24,12 +24,12 @@ class TsuiForm : public TControlBase<QWidget>, public SuiMenuHost {
     Q_PROPERTY(int Width READ Width WRITE setWidth)
     Q_PROPERTY(int Height READ Height WRITE setHeight)
     Q_PROPERTY(ControlTypes::TAlign Align READ Align WRITE setAlign)
-    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(bool Visible READ isShownWithParent WRITE setVisible)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
     Q_PROPERTY(QString Hint READ Hint WRITE setHint)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE setShowHint)
     Q_PROPERTY(ControlTypes::TCursor Cursor READ cursorKind WRITE setCursorKind)
-    Q_PROPERTY(int TabOrder READ TabOrder WRITE setTabOrderIndex)
+    Q_PROPERTY(int TabOrder READ tabOrderIndex WRITE setTabOrderIndex)
     Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
     Q_PROPERTY(FormMethod OnClick READ onClickHandler WRITE setOnClickHandler)
     Q_PROPERTY(FormMethod OnResize READ onResizeHandler WRITE setOnResizeHandler)
@@ -87,7 +87,7 @@ public:
     void SetTitleBarSections(TsuiTitleBarSections* sections);
     bool TitleBarDrawAppIcon() const { return m_titleBar->DrawAppIcon(); }
     void SetTitleBarDrawAppIcon(bool draw) { m_titleBar->SetDrawAppIcon(draw); }
-    TFont* TitleBarFont() const { return m_titleBar->Font(); }
+    TFont* TitleBarFont() const { return m_titleBar->fontObject(); }
     void AssignTitleBarFont(TFont* font) { m_titleBar->assignFont(font); }
     TMainMenu* Menu() const { return m_menu; }
     void SetMenu(TMainMenu* menu);
@@ -142,7 +142,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void resized() override;
 
 private:
     friend class TsuiFormApplicationHook;

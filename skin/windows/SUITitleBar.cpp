@@ -55,9 +55,9 @@ TsuiTitleBar::TsuiTitleBar(QWidget* parent)
             TsuiTitleBarBtnType::suiMax, TsuiTitleBarBtnType::suiMin })
         m_buttons->AddButton()->SetButtonType(type);
     setAlign(ControlTypes::TAlign::alTop);
-    Font()->setColor(Qt::white);
-    Font()->setName(QStringLiteral("Tahoma"));
-    Font()->setStyle(ControlTypes::fsBold);
+    fontObject()->setColor(Qt::white);
+    fontObject()->setName(QStringLiteral("Tahoma"));
+    fontObject()->setStyle(ControlTypes::fsBold);
     watchForm();
     m_theme.initFromOwner(SuiThemedControl::ownerOf(this));
 }
@@ -125,7 +125,7 @@ void TsuiTitleBar::applyStyle()
     if (!m_applyingFileTheme) {
         const bool dark = UIStyle() == TsuiUIStyle::MacOS
             || (m_theme.usesFileTheme() && isDarkCaptionMarker(m_theme.color(ControlFontColor)));
-        Font()->setColor(dark ? QColor(Qt::black) : QColor(Qt::white));
+        fontObject()->setColor(dark ? QColor(Qt::black) : QColor(Qt::white));
     }
     m_wasInForm = InForm();
     SetAutoSize(true);

@@ -139,7 +139,7 @@ TsuiTitleBar::BarKey TsuiTitleBar::barKey(const ButtonLayout& layout) const
     key.buttons << layout.captionX << layout.captionRoom << ButtonTop() << m_buttonStripHeight;
     key.caption = m_caption;
     key.font = font();
-    key.pen = (m_formActive ? Font()->Color() : TColor(clInactiveCaption).toQColor()).rgba();
+    key.pen = (m_formActive ? fontObject()->Color() : TColor(clInactiveCaption).toQColor()).rgba();
     return key;
 }
 
@@ -269,7 +269,7 @@ void TsuiTitleBar::drawButtonsTo(QImage& bitmap, const ButtonLayout& layout) con
         return;
     QPainter painter(&bitmap);
     painter.setFont(font());
-    painter.setPen(m_formActive ? Font()->Color() : TColor(clInactiveCaption).toQColor());
+    painter.setPen(m_formActive ? fontObject()->Color() : TColor(clInactiveCaption).toQColor());
     // Integer division truncating towards zero, as a strip lower than the text gives.
     const int top = ButtonTop() + (m_buttonStripHeight - metrics.height()) / 2;
     painter.drawText(QPoint(layout.captionX, top + metrics.ascent()), text);

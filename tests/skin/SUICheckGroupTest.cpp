@@ -40,7 +40,7 @@ QStringList lines(int n)
 template <typename Group> std::unique_ptr<Group> group11(int count, int columns = 1)
 {
     auto g = std::make_unique<Group>();
-    g->Font()->setHeight(-11);
+    g->fontObject()->setHeight(-11);
     g->SetItems(lines(count));
     g->SetColumns(columns);
     return g;
@@ -285,13 +285,13 @@ TEST(TsuiCheckGroup, StyleFontTransparencyAndCursorGoToEveryItem)
     for (int i = 0; i < 5; ++i) {
         const TsuiCheckBox* b = g->Button(i);
         EXPECT_EQ(b->UIStyle(), TsuiUIStyle::WinXP) << i;
-        EXPECT_EQ(b->Font()->Color(), QColor(2, 70, 207)) << i;
+        EXPECT_EQ(b->fontObject()->Color(), QColor(2, 70, 207)) << i;
         EXPECT_TRUE(b->Transparent()) << i;
         EXPECT_EQ(b->cursorKind(), ControlTypes::TCursor::crHandPoint) << i;
     }
     EXPECT_EQ(g->cursorKind(), ControlTypes::TCursor::crDefault);
-    g->Font()->setHeight(-15);
-    EXPECT_EQ(g->Button(4)->Font()->Height(), -15);
+    g->fontObject()->setHeight(-15);
+    EXPECT_EQ(g->Button(4)->fontObject()->Height(), -15);
     g->setProperty("UIStyle", QVariant::fromValue(TsuiUIStyle::Protein));
     EXPECT_EQ(g->Button(4)->UIStyle(), TsuiUIStyle::Protein);
 }

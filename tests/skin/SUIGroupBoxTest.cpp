@@ -24,8 +24,8 @@ constexpr QRgb kBorder = qRgb(220, 0, 0);
 
 void prepare(TsuiGroupBox& box, const QString& caption)
 {
-    box.Font()->setHeight(-11);
-    box.Font()->setColor(QColor(0, 0, 230));
+    box.fontObject()->setHeight(-11);
+    box.fontObject()->setColor(QColor(0, 0, 230));
     box.setColor(QColor(250, 250, 250));
     box.SetBorderColor(QColor::fromRgb(kBorder));
     box.SetGroupCaption(caption);
@@ -71,9 +71,9 @@ TEST(TsuiGroupBox, FrameLineBreaksForTheCaptionAndClosesWithoutOne)
 TEST(TsuiGroupBox, InnerRectangleFollowsTheFontHeight)
 {
     TsuiGroupBox box;
-    box.Font()->setHeight(-11);
+    box.fontObject()->setHeight(-11);
     EXPECT_EQ(box.GetClient(), QRect(QPoint(3, 11), QPoint(182, 102)));
-    box.Font()->setHeight(-16);
+    box.fontObject()->setHeight(-16);
     EXPECT_EQ(box.GetClient().top(), 16);
     EXPECT_EQ(box.contentsRect().top(), 21);
 }
@@ -109,9 +109,9 @@ TEST(TsuiGroupBox, StyleGoesToTheContainedControlsAndSetsTheBoxColours)
     box.SetUIStyle(TsuiUIStyle::WinXP);
     EXPECT_EQ(inner->UIStyle(), TsuiUIStyle::WinXP);
     EXPECT_EQ(box.BorderColor(), QColor(104, 104, 104));
-    EXPECT_EQ(box.Font()->Color(), QColor(2, 70, 207));
+    EXPECT_EQ(box.fontObject()->Color(), QColor(2, 70, 207));
     box.setProperty("UIStyle", QVariant::fromValue(TsuiUIStyle::MacOS));
     EXPECT_EQ(inner->UIStyle(), TsuiUIStyle::MacOS);
     EXPECT_EQ(box.BorderColor(), QColor(127, 127, 127));
-    EXPECT_EQ(box.Font()->Color(), QColor(Qt::black));
+    EXPECT_EQ(box.fontObject()->Color(), QColor(Qt::black));
 }

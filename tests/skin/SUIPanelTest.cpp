@@ -147,7 +147,7 @@ TEST(TsuiImagePanel, WithoutPictureTransparentShowsOnlyTheParentAndTheCaption)
     auto* panel = new TsuiImagePanel(&parent);
     panel->setGeometry(0, 0, 80, 30);
     panel->SetTransparent(true);
-    panel->Font()->setColor(QColor(0, 0, 255));
+    panel->fontObject()->setColor(QColor(0, 0, 255));
     EXPECT_EQ(render(*panel).pixel(40, 15), parent.colour.rgb());
     panel->setCaption(QStringLiteral("WWW"));
     const QImage image = render(*panel);

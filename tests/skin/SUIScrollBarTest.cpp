@@ -142,5 +142,5 @@ TEST(TsuiScrollBar, ZeroWidthHidesItAndTinyBarsStayWhole)
     bar->SetPosition(50);
     EXPECT_EQ(bar->Position(), 50);
     bar->setWidth(0);
-    EXPECT_FALSE(bar->Visible());
+    EXPECT_FALSE(bar->isShownWithParent());
 }

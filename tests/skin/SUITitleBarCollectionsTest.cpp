@@ -162,7 +162,7 @@ TEST_F(TitleBarCollectionsTest, CustomBarKeepsItsSectionsButtonsAndCaptionColour
     bar->SetUIStyle(TsuiUIStyle::MacOS);
     EXPECT_EQ(bar->UIStyle(), TsuiUIStyle::MacOS);
     EXPECT_EQ(bar->Sections()->Count(), 0);
-    EXPECT_EQ(bar->Font()->Color(), QColor(Qt::white));
+    EXPECT_EQ(bar->fontObject()->Color(), QColor(Qt::white));
 }
 
 TEST_F(TitleBarCollectionsTest, FileThemeSuppliesPicturesAndMarksADarkCaption)
@@ -174,9 +174,9 @@ TEST_F(TitleBarCollectionsTest, FileThemeSuppliesPicturesAndMarksADarkCaption)
     theme.fontColor = 0x030000;
     bar->SetFileTheme(&theme);
     // Only the file theme changed: the caption keeps its colour.
-    EXPECT_EQ(bar->Font()->Color(), QColor(Qt::white));
+    EXPECT_EQ(bar->fontObject()->Color(), QColor(Qt::white));
     bar->SetUIStyle(TsuiUIStyle::FromThemeFile);
-    EXPECT_EQ(bar->Font()->Color(), QColor(Qt::black));
+    EXPECT_EQ(bar->fontObject()->Color(), QColor(Qt::black));
     EXPECT_EQ(bar->height(), 24);
     EXPECT_EQ(bar->Buttons()->Button(1)->PicNormal().size(), QSize(11, 24));
     EXPECT_EQ(bar->Buttons()->Button(1)->UIStyle(), TsuiUIStyle::FromThemeFile);
@@ -184,7 +184,7 @@ TEST_F(TitleBarCollectionsTest, FileThemeSuppliesPicturesAndMarksADarkCaption)
     EXPECT_EQ(bar->ControlBoxPopupMenu()->FileTheme(), &theme);
     theme.fontColor = 0x020000;
     bar->SetUIStyle(TsuiUIStyle::FromThemeFile);
-    EXPECT_EQ(bar->Font()->Color(), QColor(Qt::white));
+    EXPECT_EQ(bar->fontObject()->Color(), QColor(Qt::white));
 }
 
 TEST_F(TitleBarCollectionsTest, ThemeWithoutPicturesOrWithAShortStripDrawsSoundly)

@@ -355,11 +355,11 @@ TEST_F(TitleBarTest, ALongCaptionNeverReachesTheButtons)
 TEST_F(TitleBarTest, CaptionColourFollowsStyleAndActivation)
 {
     TsuiTitleBar* bar = makeBar(TsuiUIStyle::MacOS);
-    EXPECT_EQ(bar->Font()->Color(), QColor(Qt::black));
+    EXPECT_EQ(bar->fontObject()->Color(), QColor(Qt::black));
     for (const TsuiUIStyle style : { TsuiUIStyle::WinXP, TsuiUIStyle::DeepBlue,
              TsuiUIStyle::Protein, TsuiUIStyle::BlueGlass }) {
         bar->SetUIStyle(style);
-        EXPECT_EQ(bar->Font()->Color(), QColor(Qt::white)) << int(style);
+        EXPECT_EQ(bar->fontObject()->Color(), QColor(Qt::white)) << int(style);
     }
     // Drawn: the caption pixels are white while active, the inactive caption colour otherwise.
     bar->SetCaption(QStringLiteral("MMMMMMMM"));

@@ -37,7 +37,8 @@ void AddScrollBars(QWidget* place, TsuiUIStyle style)
         bar->SetPageSize(h.pageSize);
         bar->SetLineButton(h.lineButton);
         bar->SetPosition(h.position);
-        top += bar->height() + 8;
+        // Fixed steps: a file theme applied later may change every bar's thickness.
+        top += 24;
     }
     const int positions[] = { 0, 35, 100 };
     int left = 180;
@@ -48,7 +49,7 @@ void AddScrollBars(QWidget* place, TsuiUIStyle style)
         bar->setBounds(QRect(left, 0, bar->width(), 150));
         bar->SetPageSize(position == 35 ? 30 : 2);
         bar->SetPosition(position);
-        left += bar->width() + 6;
+        left += 22;
     }
 }
 
@@ -86,7 +87,7 @@ void AddTrackBars(QWidget* place, TsuiUIStyle style)
         bar->setBounds(QRect(0, top, 160, bar->height()));
         bar->SetPosition(position);
         bar->SetFrequency(position == 5 ? 2 : 1);
-        top += bar->height() + 8;
+        top += 28;
     }
     int left = 172;
     for (int position : { 0, 4, 10 }) {
@@ -95,6 +96,6 @@ void AddTrackBars(QWidget* place, TsuiUIStyle style)
         bar->SetOrientation(suiVertical);
         bar->setBounds(QRect(left, 0, bar->width(), 140));
         bar->SetPosition(position);
-        left += bar->width() + 4;
+        left += 26;
     }
 }

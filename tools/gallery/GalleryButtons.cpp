@@ -192,8 +192,8 @@ void AddCheckBoxesAndRadioButtons(QWidget* place, TsuiUIStyle style)
         bool checked;
         Shown state;
     } states[] = { { "&Checked", true, Shown::Normal }, { "&Unchecked", false, Shown::Normal },
-        { "Checked, disabled", true, Shown::Disabled },
-        { "Unchecked, disabled", false, Shown::Disabled }, { "&Focused", true, Shown::Focused } };
+        { "Disabled, on", true, Shown::Disabled }, { "Disabled, off", false, Shown::Disabled },
+        { "&Focused", true, Shown::Focused } };
     int row = 0;
     for (const auto& s : states) {
         auto* box = new TsuiCheckBox(place);

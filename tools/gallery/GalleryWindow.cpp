@@ -233,6 +233,12 @@ GalleryWindow createWindow(const QString& name, TsuiUIStyle style, TsuiFileTheme
             component->setProperty("UIStyle", QVariant::fromValue(TsuiUIStyle::FromThemeFile));
         }
     }
+    // Controls size themselves as they take their style, state and theme, some after their
+    // places were laid out: every place is laid out again on the final sizes.
+    for (QLayout* layout : window.form->findChildren<QLayout*>()) {
+        layout->invalidate();
+        layout->activate();
+    }
     return window;
 }
 

@@ -12,10 +12,14 @@ namespace {
 
 void settle()
 {
-    // Shows, layouts and the drop-down's popup are delivered through the event loop.
+    // Shows, layouts and the drop-down's popup are delivered through the event loop, and a
+    // control that sizes itself while painting asks for its new size through it too. Counted
+    // rounds as well as time: on a loaded machine 100 ms may pass before the first paint.
     QDeadlineTimer deadline(100);
-    while (!deadline.hasExpired())
+    for (int round = 0; round < 20 || !deadline.hasExpired(); ++round) {
+        QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
 }
 
 } // namespace
