@@ -7,6 +7,7 @@
 #include "framework/TImageList.h"
 #include "framework/TLabel.h"
 #include "framework/TMainMenu.h"
+#include "framework/TMDIClient.h"
 #include "framework/TMenuItem.h"
 #include "framework/TPanel.h"
 #include "framework/TPopupMenu.h"
@@ -32,6 +33,7 @@ ComponentRegistry::ComponentRegistry()
     add<TImageList>();
     add<TLabel>();
     add<TMainMenu>();
+    add<TMDIClient>();
     add<TMenuItem>();
     add<TPanel>();
     add<TPopupMenu>();

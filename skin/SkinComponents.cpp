@@ -6,11 +6,13 @@
 #include "skin/controls/SUIPanelComponents.h"
 #include "skin/styles/Suimgr.h"
 #include "skin/windows/SUIForm.h"
+#include "skin/windows/SUIMDIForm.h"
 #include "skin/windows/SUIMainMenu.h"
 
 void RegisterSkinComponents()
 {
     RegisterSuiFormComponents();
+    RegisterSuiMDIFormComponents();
     RegisterSuiMenuComponents();
     RegisterSUIButtonComponents();
     RegisterSUIPanelComponents();

@@ -404,28 +404,41 @@ void TsuiTrackBar::PaintTrack(QPainter& painter, const QRect& rect) const
 {
     if (rect.width() <= 0 || rect.height() <= 0)
         return;
-    // Straight onto the painter: the window's backing store already buffers the whole paint,
-    // and every pixel of the rectangle is covered before anything else is drawn.
     PainterStateGuard guard(painter);
     painter.translate(rect.topLeft());
     painter.setClipRect(QRect(QPoint(0, 0), rect.size()));
-    painter.fillRect(QRect(QPoint(0, 0), rect.size()), Color());
+    paintLook(painter, rect.size());
+}
+
+void TsuiTrackBar::paintLook(QPainter& painter, const QSize& size) const
+{
+    // Every pixel of the rectangle is covered before anything else is drawn.
+    painter.fillRect(QRect(QPoint(0, 0), size), Color());
     if (m_transparent)
         DoTrans(painter, const_cast<TsuiTrackBar*>(this));
     if (!m_barBitmap.isNull()) {
         const int bar = m_barImage.height();
-        const QPoint at = m_orientation == suiHorizontal ? QPoint(0, (rect.height() - bar) / 2)
-                                                         : QPoint((rect.width() - bar) / 2, 0);
+        const QPoint at = m_orientation == suiHorizontal ? QPoint(0, (size.height() - bar) / 2)
+                                                         : QPoint((size.width() - bar) / 2, 0);
         painter.drawImage(at, m_barBitmap);
     }
     if (hasFocus() && TabStop())
-        DrawFocusRect(painter, QRect(QPoint(0, 0), rect.size()));
+        DrawFocusRect(painter, QRect(QPoint(0, 0), size));
     if (m_showTick)
-        paintTicks(painter, rect.size());
+        paintTicks(painter, size);
 }
 
 void TsuiTrackBar::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    PaintTrack(painter, rect());
+    if (size().isEmpty())
+        return;
+    if (m_buffer.size() != size())
+        m_buffer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter canvas(&m_buffer);
+        paintLook(canvas, size());
+    }
+    QPainter screen(this);
+    screen.setCompositionMode(QPainter::CompositionMode_Source);
+    screen.drawImage(0, 0, m_buffer);
 }

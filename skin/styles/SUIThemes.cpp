@@ -110,6 +110,14 @@ bool IsSUIForm(const QObject* object)
     return parent && parent->inherits("QMdiSubWindow");
 }
 
+QWidget* SUIFormWindow(QWidget* form)
+{
+    if (!form || form->isWindow())
+        return form;
+    QWidget* parent = form->parentWidget();
+    return parent && parent->inherits("QMdiSubWindow") ? parent : form;
+}
+
 TsuiUIStyle GetSUIFormStyle(QObject* owner)
 {
     const auto* form = qobject_cast<QWidget*>(owner);

@@ -51,6 +51,10 @@ bool GetInsideThemeBool(TsuiUIStyle style, int index);
 // A form: a top-level widget, or the widget an MDI sub-window shows (an MDI child form).
 bool IsSUIForm(const QObject* object);
 
+// The window a form's caption buttons act on: the MDI sub-window around an MDI child form, the
+// form itself otherwise.
+QWidget* SUIFormWindow(QWidget* form);
+
 // Whether the object is a TsuiForm (by class name, in any namespace, anywhere in its class chain).
 bool IsTsuiForm(const QObject* object);
 

@@ -286,6 +286,11 @@ void DoTrans(QPainter& canvas, QWidget* control)
     if (beneath.isEmpty())
         return;
     PainterStateGuard guard(canvas);
+    if (const auto* backdrop = dynamic_cast<const SuiBackdrop*>(parent)) {
+        canvas.translate(-control->pos());
+        backdrop->PaintBackdrop(canvas);
+        return;
+    }
     parent->render(&canvas, beneath.boundingRect().topLeft() - control->pos(), beneath,
         QWidget::DrawWindowBackground);
 }

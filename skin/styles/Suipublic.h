@@ -51,6 +51,15 @@ void RoundPicture3(QImage& bitmap);
 // Nothing happens for a control without a parent.
 void DoTrans(QPainter& canvas, QWidget* control);
 
+// A control that its children show through (a track bar under its slider) can paint its own look
+// straight into a child's canvas; DoTrans then calls this instead of rendering the control
+// through Qt, which costs several times the paint itself. The canvas's origin is the control's.
+class SuiBackdrop {
+public:
+    virtual ~SuiBackdrop() = default;
+    virtual void PaintBackdrop(QPainter& canvas) const = 0;
+};
+
 // Lets the control's parent show through wherever the control paints nothing.
 void SetWinControlTransparent(QWidget* control);
 

@@ -1,7 +1,5 @@
 #include "skin/windows/FormApplicationHook.h"
 
-#include "skin/windows/SUIForm.h"
-
 #include <QCoreApplication>
 #include <QKeyEvent>
 
@@ -15,13 +13,14 @@ QPointer<TsuiFormApplicationHook>& installed()
 
 } // namespace
 
-TsuiFormApplicationHook::TsuiFormApplicationHook(TsuiForm* frame)
+TsuiFormApplicationHook::TsuiFormApplicationHook(QObject* frame, KeyHandler handler)
     : QObject(QCoreApplication::instance())
     , m_frame(frame)
+    , m_handler(std::move(handler))
 {
 }
 
-bool TsuiFormApplicationHook::acquire(TsuiForm* frame)
+bool TsuiFormApplicationHook::acquire(QObject* frame, KeyHandler handler)
 {
     auto& hook = installed();
     if (hook && hook->m_frame)
@@ -29,12 +28,12 @@ bool TsuiFormApplicationHook::acquire(TsuiForm* frame)
     if (!QCoreApplication::instance())
         return false;
     delete hook;
-    hook = new TsuiFormApplicationHook(frame);
+    hook = new TsuiFormApplicationHook(frame, std::move(handler));
     QCoreApplication::instance()->installEventFilter(hook);
     return true;
 }
 
-void TsuiFormApplicationHook::release(TsuiForm* frame)
+void TsuiFormApplicationHook::release(const QObject* frame)
 {
     auto& hook = installed();
     if (!hook || hook->m_frame != frame)
@@ -43,7 +42,7 @@ void TsuiFormApplicationHook::release(TsuiForm* frame)
     hook = nullptr;
 }
 
-TsuiForm* TsuiFormApplicationHook::owner()
+QObject* TsuiFormApplicationHook::owner()
 {
     const auto& hook = installed();
     return hook ? hook->m_frame.data() : nullptr;
@@ -53,7 +52,7 @@ bool TsuiFormApplicationHook::eventFilter(QObject* watched, QEvent* event)
 {
     // A key press not taken travels up from the focus widget to its parents and passes here at
     // each step; offering it again is harmless, as a shortcut that ran ends the journey.
-    if (event->type() != QEvent::KeyPress || !m_frame || !watched->isWidgetType())
+    if (event->type() != QEvent::KeyPress || !m_frame || !watched->isWidgetType() || !m_handler)
         return QObject::eventFilter(watched, event);
-    return m_frame->applicationKey(static_cast<QKeyEvent*>(event));
+    return m_handler(static_cast<QKeyEvent*>(event));
 }

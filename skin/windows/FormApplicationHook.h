@@ -4,22 +4,27 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
-class TsuiForm;
+class QKeyEvent;
 
 class TsuiFormApplicationHook : public QObject {
     Q_OBJECT
 public:
+    // True when the frame took the key press (it is not delivered then).
+    using KeyHandler = std::function<bool(QKeyEvent* event)>;
+
     // Installs the hook for `frame` unless another frame holds it; true when `frame` owns it now.
-    static bool acquire(TsuiForm* frame);
+    static bool acquire(QObject* frame, KeyHandler handler);
     // Removes the hook if `frame` holds it.
-    static void release(TsuiForm* frame);
-    static TsuiForm* owner();
+    static void release(const QObject* frame);
+    static QObject* owner();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit TsuiFormApplicationHook(TsuiForm* frame);
-    QPointer<TsuiForm> m_frame;
+    TsuiFormApplicationHook(QObject* frame, KeyHandler handler);
+    QPointer<QObject> m_frame;
+    KeyHandler m_handler;
 };

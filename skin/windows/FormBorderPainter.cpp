@@ -22,8 +22,9 @@ void paintTopFromPictures(QPainter& painter, const FormBorderLook& look, int bw)
     const QImage& rt = look.rightImage;
     const QImage& c = look.centerImage;
 
-    // The side strips: one bitmap 3 - BW wide and as high as the left picture, shared by both.
-    const int stripWidth = 3 - bw;
+    // The side strips: one bitmap band - BW wide and as high as the left picture, shared by both.
+    const int band = look.sideBand;
+    const int stripWidth = band - bw;
     if (stripWidth > 0 && l.height() > 0) {
         QImage strip(stripWidth, l.height(), QImage::Format_RGB32);
         strip.fill(look.color);
@@ -34,12 +35,12 @@ void paintTopFromPictures(QPainter& painter, const FormBorderLook& look, int bw)
         painter.drawImage(bw, 0, strip);
         {
             QPainter p(&strip);
-            if (rt.width() >= 3)
-                p.drawImage(2 - rt.width(), 0, rt);
+            if (rt.width() >= band)
+                p.drawImage(band - 1 - rt.width(), 0, rt);
             else if (!rt.isNull())
                 BitmapOps::drawStretched(p, strip.rect(), rt, rt.rect());
         }
-        painter.drawImage(w - 3, 0, strip);
+        painter.drawImage(w - band, 0, strip);
     }
 
     // The top band: each picture column lands on the window column the title bar gives it.
@@ -90,26 +91,27 @@ void PaintFormBorder(QPainter& painter, const FormBorderLook& look)
     fill(painter, 0, h - bw, w, h, look.borderColor);
     fill(painter, w - bw, 0, w, h, look.borderColor);
 
-    if (bw < 4) {
+    const int band = std::max(3, look.sideBand);
+    if (bw < band + 1) {
         if (!look.fillInterior) {
-            fill(painter, bw, th, 3, h - bw, look.color);
-            fill(painter, bw, h - 3, w - bw, h - bw, look.color);
-            fill(painter, w - 3, th, w - bw, h - bw, look.color);
+            fill(painter, bw, th, band, h - bw, look.color);
+            fill(painter, bw, h - band, w - bw, h - bw, look.color);
+            fill(painter, w - band, th, w - bw, h - bw, look.color);
         }
         if (look.menuBarVisible) {
             const int top = tb + 3;
             const int bottom = top + look.menuBarHeight;
-            fill(painter, bw, top, 3, bottom, look.menuBarColor);
-            fill(painter, w - 3, top, w - bw, bottom, look.menuBarColor);
+            fill(painter, bw, top, band, bottom, look.menuBarColor);
+            fill(painter, w - band, top, w - bw, bottom, look.menuBarColor);
         }
     }
 
-    if (look.titleBarVisible && bw < 4) {
+    if (look.titleBarVisible && bw < band + 1) {
         // Beside the title bar the pictures cover the sides only as far down as they reach; a
         // short or missing picture must not leave what was there before.
         if (!look.fillInterior) {
-            fill(painter, bw, 0, 3, th, look.color);
-            fill(painter, w - 3, 0, w - bw, th, look.color);
+            fill(painter, bw, 0, band, th, look.color);
+            fill(painter, w - band, 0, w - bw, th, look.color);
         }
         if (look.titleBarCanPaint)
             paintTopFromPictures(painter, look, bw);

@@ -10,6 +10,9 @@ class QPainter;
 
 struct FormBorderLook {
     QSize size; // the window's outer size
+    // The band's width on the left, right and bottom; the top band is always 3 rows (an MDI
+    // parent keeps 4 at its sides and bottom, where its title bar's pictures begin).
+    int sideBand = 3;
     int borderWidth = 1;
     QColor borderColor = Qt::black;
     QColor color; // the frame's client colour

@@ -186,7 +186,7 @@ void FormMenuBar::paintButton(
         DrawText(painter, button.caption, r, kCaptionFlags);
     } else {
         r.setTop(r.top() + 2);
-        painter.setPen(button.enabled ? look.fontColor : kDisabledCaption);
+        painter.setPen(button.enabled || !look.greyDisabled ? look.fontColor : kDisabledCaption);
         DrawText(painter, button.caption, r, kCaptionFlags);
     }
     painter.restore();
@@ -200,6 +200,11 @@ void FormMenuBar::paintEvent(QPaintEvent*)
     if (m_picture.isNull() || m_picture.size() != size() * ratio) {
         m_picture = QImage(size() * ratio, QImage::Format_RGB32);
         m_picture.setDevicePixelRatio(ratio);
+        m_pictureDirty = true;
+    }
+    // The kept buffer is drawn over again, not allocated again, when only its content changed.
+    if (m_pictureDirty) {
+        m_pictureDirty = false;
         QPainter picture(&m_picture);
         paintBar(picture, rect());
     }
@@ -209,7 +214,7 @@ void FormMenuBar::paintEvent(QPaintEvent*)
 
 void FormMenuBar::repaintBar()
 {
-    m_picture = QImage();
+    m_pictureDirty = true;
     update();
 }
 

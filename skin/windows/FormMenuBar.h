@@ -22,6 +22,8 @@ struct MenuBarLook {
     QColor selectedFontColor;
     QColor fontColor;
     QFont font;
+    // Disabled captions in grey; the MDI frame's bar draws them as the enabled ones.
+    bool greyDisabled = true;
 };
 
 class FormMenuBar : public TControlBase<QWidget> {
@@ -88,6 +90,7 @@ private:
     PopupFactory m_popupFactory;
     QPointer<QMenu> m_openMenu;
     QImage m_picture;
+    bool m_pictureDirty = true;
     int m_buttonHeight = 22;
     int m_hotIndex = -1;
     int m_openIndex = -1;

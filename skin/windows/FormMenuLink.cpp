@@ -2,7 +2,7 @@
 
 #include "framework/TMainMenu.h"
 #include "framework/TMenuItem.h"
-#include "skin/windows/SUIForm.h"
+#include "skin/windows/SuiMenuHost.h"
 #include "skin/windows/SUIMainMenu.h"
 #include "skin/windows/Suimenu.h"
 
@@ -32,7 +32,7 @@ QFont MenuBarFont(const TMainMenu* menu)
     return font;
 }
 
-bool AttachMenuHost(TMainMenu* menu, TsuiForm* frame)
+bool AttachMenuHost(TMainMenu* menu, SuiMenuHost* frame)
 {
     auto* themed = qobject_cast<TsuiMainMenu*>(menu);
     if (!themed)
@@ -41,7 +41,7 @@ bool AttachMenuHost(TMainMenu* menu, TsuiForm* frame)
     return true;
 }
 
-void DetachMenuHost(TMainMenu* menu, TsuiForm* frame)
+void DetachMenuHost(TMainMenu* menu, SuiMenuHost* frame)
 {
     auto* themed = qobject_cast<TsuiMainMenu*>(menu);
     if (themed && themed->MenuHost() == frame)

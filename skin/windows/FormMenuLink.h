@@ -9,7 +9,7 @@ class QMenu;
 class QWidget;
 class TMainMenu;
 class TMenuItem;
-class TsuiForm;
+class SuiMenuHost;
 
 // Runs the item whose shortcut the key press is; false when there is none.
 bool MenuRunsShortCut(TMainMenu* menu, const QKeyEvent* event);
@@ -18,5 +18,5 @@ QMenu* MenuDropDown(TMainMenu* menu, TMenuItem* item, QWidget* parent);
 // The font of the bar's captions: the themed menu's, else the platform's menu font.
 QFont MenuBarFont(const TMainMenu* menu);
 // Makes the frame the themed menu's host; false for a menu that cannot have one.
-bool AttachMenuHost(TMainMenu* menu, TsuiForm* frame);
-void DetachMenuHost(TMainMenu* menu, TsuiForm* frame);
+bool AttachMenuHost(TMainMenu* menu, SuiMenuHost* frame);
+void DetachMenuHost(TMainMenu* menu, SuiMenuHost* frame);

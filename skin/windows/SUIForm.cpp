@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QPainter>
 
 using namespace SuiThemes::SuiItem;
@@ -39,7 +40,6 @@ constexpr uint32_t kMarkerSteelBar = 0x030000;
 // Shared by every frame, as the maximize handling of one process is.
 int g_maximizeCounter = 0;
 bool g_mdiChildMaximized = false;
-int g_regionComputations = 0;
 
 QColor toColor(uint32_t value)
 {
@@ -92,6 +92,7 @@ TsuiForm::TsuiForm(QWidget* parent)
     if (m_form) {
         m_titleBar->SetCaption(m_form->windowTitle());
         takeOver();
+        followSubWindow();
     }
     dockBars();
 }
@@ -122,46 +123,17 @@ void TsuiForm::takeOver()
         tform->setScaled(false);
         tform->setMenu(nullptr);
     }
-    const bool wasVisible = form->isVisible();
-    m_savedFlags = form->windowFlags();
-    makeFrameless();
-    if (wasVisible)
-        form->show();
-    form->setContentsMargins(kBand, kBand, kBand, kBand);
-    AlignLayout::dock(form);
-    // The band and this component cover the whole window: nothing beneath needs painting.
-    m_formWasOpaque = form->testAttribute(Qt::WA_OpaquePaintEvent);
-    form->setAttribute(Qt::WA_OpaquePaintEvent);
-    // The band is the form's own area: it needs the mouse moves for its resize cursors.
-    form->setMouseTracking(true);
+    m_takeover.takeOver(form, QMargins(kBand, kBand, kBand, kBand));
     form->installEventFilter(this);
-    TsuiFormApplicationHook::acquire(this);
+    TsuiFormApplicationHook::acquire(
+        this, [this](QKeyEvent* event) { return applicationKey(event); });
     RegionWindow();
 }
 
 void TsuiForm::giveBack()
 {
-    QWidget* form = m_form;
-    form->removeEventFilter(this);
-    form->clearMask();
-    form->unsetCursor();
-    form->setContentsMargins(0, 0, 0, 0);
-    AlignLayout::dock(form);
-    form->setAttribute(Qt::WA_OpaquePaintEvent, m_formWasOpaque);
-    const bool wasVisible = form->isVisible();
-    form->setWindowFlags(m_savedFlags);
-    if (wasVisible)
-        form->show();
-}
-
-void TsuiForm::makeFrameless()
-{
-    // Qt puts a native frame back on a window that asks for a caption or its buttons, so the
-    // frameless window asks for none: the title bar draws its own.
-    const Qt::WindowFlags decoration = Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint
-        | Qt::WindowFullscreenButtonHint | Qt::CustomizeWindowHint;
-    m_form->setWindowFlags((m_form->windowFlags() & ~decoration) | Qt::FramelessWindowHint);
+    m_form->removeEventFilter(this);
+    m_takeover.giveBack();
 }
 
 void TsuiForm::ReAssign()
@@ -170,17 +142,17 @@ void TsuiForm::ReAssign()
         return;
     if (!(m_form->windowFlags() & Qt::FramelessWindowHint)) {
         const bool wasVisible = m_form->isVisible();
-        makeFrameless();
+        m_takeover.makeFrameless();
         if (wasVisible)
             m_form->show();
     }
-    m_maskSize = QSize();
+    m_takeover.forgetRegion();
     RegionWindow();
 }
 
 bool TsuiForm::OwnsApplicationHook() const
 {
-    return TsuiFormApplicationHook::owner() == this;
+    return TsuiFormApplicationHook::owner() == static_cast<const QObject*>(this);
 }
 
 // Style -------------------------------------------------------------------------------------------
@@ -541,19 +513,12 @@ void TsuiForm::RegionWindow()
 {
     if (m_destroying || !m_form)
         return;
-    const QSize size = m_form->size();
-    const int corner = RoundCorner();
-    if (size == m_maskSize && corner == m_maskCorner)
-        return;
-    m_maskSize = size;
-    m_maskCorner = corner;
-    ++g_regionComputations;
-    m_form->setMask(FormWindowRegion(size, corner));
+    m_takeover.setRegion(RoundCorner());
 }
 
 int TsuiForm::RegionComputations()
 {
-    return g_regionComputations;
+    return FormTakeover::regionComputations();
 }
 
 QImage TsuiForm::clientTile() const
@@ -594,7 +559,7 @@ void TsuiForm::resized()
 
 void TsuiForm::formResized()
 {
-    if (m_placing)
+    if (m_takeover.placing())
         return;
     QWidget* form = m_form;
     if (m_startedMaximized) {
@@ -608,33 +573,10 @@ void TsuiForm::formResized()
         }
         g_mdiChildMaximized = true;
     }
-    placeMaximized();
+    m_takeover.placeMaximized();
     PaintFormBorder();
     m_titleBar->ProcessMaxBtn();
     RegionWindow();
-}
-
-void TsuiForm::placeMaximized()
-{
-    QWidget* form = m_form;
-    if (!form->isMaximized() || isMdiChild(form))
-        return;
-    // A maximized skinned window leaves the work area's last pixel row free.
-    QRect area = GetWorkAreaRect();
-    if (!area.isValid())
-        return;
-    area.setBottom(area.bottom() - 1);
-    if (form->geometry() == area)
-        return;
-    // Placing a window ends its maximized state in the widget, though the window system keeps
-    // it; the state is put back without asking the window system to maximize again.
-    const Qt::WindowStates state = form->windowState();
-    // The size messages of this placement come while the widget briefly reads as not maximized;
-    // they are this placement's own, not a restore.
-    m_placing = true;
-    form->setGeometry(area);
-    form->overrideWindowState(state);
-    m_placing = false;
 }
 
 bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
@@ -652,6 +594,9 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Resize:
     case QEvent::WindowStateChange:
         formResized();
+        break;
+    case QEvent::ParentChange:
+        followSubWindow();
         break;
     case QEvent::Show:
         // Caption buttons asked for since the takeover bring the native frame back.
@@ -672,21 +617,55 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
             return true;
         break;
     case QEvent::MouseButtonPress:
-        if (m_borderDrag.press(form, static_cast<QMouseEvent*>(event)))
-            return true;
-        break;
     case QEvent::MouseMove:
-        if (m_borderDrag.move(form, static_cast<QMouseEvent*>(event)))
-            return true;
-        break;
     case QEvent::MouseButtonRelease:
-        if (m_borderDrag.release(form, static_cast<QMouseEvent*>(event)))
+        if (m_takeover.mouseEvent(event))
             return true;
         break;
     default:
         break;
     }
     return TControlBase<QWidget>::eventFilter(watched, event);
+}
+
+void TsuiForm::followSubWindow()
+{
+    auto* sub = m_form ? qobject_cast<QMdiSubWindow*>(m_form->parentWidget()) : nullptr;
+    if (sub == m_subWindow)
+        return;
+    if (m_subWindow)
+        disconnect(m_subWindow, nullptr, this, nullptr);
+    m_subWindow = sub;
+    if (!sub)
+        return;
+    // An MDI child shows no bar of its own: the parent's frame shows its menu.
+    if (m_menuBar) {
+        delete m_menuBar;
+        m_menuBar = nullptr;
+        dockBars();
+    }
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, &TsuiForm::subWindowStateChanged);
+    subWindowStateChanged();
+}
+
+void TsuiForm::subWindowStateChanged()
+{
+    QMdiSubWindow* sub = m_subWindow;
+    if (!sub || m_destroying)
+        return;
+    // Minimized, the child keeps the sub-window's own small caption, the one thing that shows
+    // of it and brings it back; otherwise the frame paints the child's caption and border.
+    const bool frameless = !sub->isMinimized();
+    if (bool(sub->windowFlags() & Qt::FramelessWindowHint) != frameless) {
+        const bool wasVisible = sub->isVisible();
+        sub->setWindowFlag(Qt::FramelessWindowHint, frameless);
+        if (wasVisible)
+            sub->show();
+    }
+    const bool maximized = sub->isMaximized();
+    if (TitleBarVisible() == maximized)
+        SetTitleBarVisible(!maximized);
+    m_titleBar->ProcessMaxBtn();
 }
 
 // Components --------------------------------------------------------------------------------------

@@ -6,14 +6,15 @@
 #include "framework/TMainMenu.h"
 #include "skin/styles/SuiThemedControl.h"
 #include "skin/windows/FormBorderPainter.h"
-#include "skin/windows/FormBorderResizer.h"
 #include "skin/windows/FormMenuBar.h"
+#include "skin/windows/FormTakeover.h"
 #include "skin/windows/SUITitleBar.h"
 #include "skin/windows/SuiMenuHost.h"
 
 #include <QPointer>
 
 class QKeyEvent;
+class QMdiSubWindow;
 
 class TsuiForm : public TControlBase<QWidget>, public SuiMenuHost {
     Q_OBJECT
@@ -145,15 +146,16 @@ protected:
     void resized() override;
 
 private:
-    friend class TsuiFormApplicationHook;
     void applyStyle();
     void takeOver();
     void giveBack();
-    void makeFrameless();
     void formResized();
-    void placeMaximized();
     void dockBars();
     void fileThemeGone();
+    // An MDI child's frame: the sub-window around it shows no frame of its own while the child
+    // is normal or maximized, and the title bar goes while the child is maximized.
+    void followSubWindow();
+    void subWindowStateChanged();
     QImage clientTile() const;
     bool paintsPlainClient() const;
     // Where the items of the menu bar come from: the themed menu's style when it has one.
@@ -166,7 +168,6 @@ private:
     QPointer<TMainMenu> m_menu;
     QPointer<QWidget> m_form;
     QPointer<QWidget> m_formPanel;
-    FormBorderDrag m_borderDrag;
     QColor m_borderColor = Qt::black;
     QColor m_menuBarColor;
     int m_borderWidth = 1;
@@ -174,13 +175,10 @@ private:
     bool m_autoUpdateSub = false;
     bool m_destroying = false;
     QRect m_savedBounds;
-    Qt::WindowFlags m_savedFlags;
-    bool m_formWasOpaque = false;
-    bool m_placing = false;
     bool m_startedMaximized = false;
-    QSize m_maskSize;
-    int m_maskCorner = -1;
+    FormTakeover m_takeover;
     QMetaObject::Connection m_themeGone;
+    QPointer<QMdiSubWindow> m_subWindow;
 };
 
 // Registers the frame for form descriptions (a program that names it only there calls it once).

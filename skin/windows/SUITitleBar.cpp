@@ -239,8 +239,8 @@ void TsuiTitleBar::MinimizeForm()
 {
     // The program's main form and any other form minimize alike here: the window system
     // minimizes the one window.
-    if (QWidget* form = Form())
-        form->setWindowState(form->windowState() | Qt::WindowMinimized);
+    if (QWidget* window = SUIFormWindow(Form()))
+        window->setWindowState(window->windowState() | Qt::WindowMinimized);
 }
 
 void TsuiTitleBar::PopupControlBoxMenu()
@@ -302,7 +302,8 @@ bool TsuiTitleBar::event(QEvent* event)
 
 void TsuiTitleBar::watchForm()
 {
-    QWidget* form = Form();
+    // An MDI child is maximized and restored through its sub-window.
+    QWidget* form = SUIFormWindow(Form());
     if (form == m_watchedForm)
         return;
     if (m_watchedForm)

@@ -173,15 +173,16 @@ void TsuiTitleBarButton::ProcessMaxBtn()
     TsuiTitleBar* bar = TitleBar();
     if (bar && bar->Custom())
         return;
-    const QWidget* form = bar ? bar->Form() : nullptr;
-    loadFrames(form && form->isMaximized() ? kRestoreFrame : kMaxFrame);
+    const QWidget* window = bar ? SUIFormWindow(bar->Form()) : nullptr;
+    loadFrames(window && window->isMaximized() ? kRestoreFrame : kMaxFrame);
     Q_EMIT changed();
 }
 
 void TsuiTitleBarButton::DoClick()
 {
     TsuiTitleBar* bar = TitleBar();
-    QWidget* form = bar ? bar->Form() : nullptr;
+    // An MDI child's buttons act on the sub-window it shows in.
+    QWidget* form = bar ? SUIFormWindow(bar->Form()) : nullptr;
     if (!form)
         return;
     switch (m_type) {

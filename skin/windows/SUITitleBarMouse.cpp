@@ -16,7 +16,7 @@ void TsuiTitleBar::mousePressEvent(QMouseEvent* event)
     setHot(hot);
     if (hot >= 0)
         update(ButtonRect(hot));
-    const QWidget* form = Form();
+    const QWidget* form = SUIFormWindow(Form());
     if (form && hot < 0 && !form->isMaximized())
         startMove(event->globalPosition());
 }
@@ -25,7 +25,7 @@ void TsuiTitleBar::startMove(const QPointF& globalPosition)
 {
     m_mousePressed = false;
     m_pressedButton = -1;
-    QWidget* form = Form();
+    QWidget* form = SUIFormWindow(Form());
     QWindow* window = form->isWindow() ? form->windowHandle() : nullptr;
     if (window && window->startSystemMove())
         return;
@@ -40,7 +40,7 @@ void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)
 {
     TControlBase<QWidget>::mouseMoveEvent(event);
     if (m_moving) {
-        if (QWidget* form = Form())
+        if (QWidget* form = SUIFormWindow(Form()))
             form->move(m_moveStartPos + event->globalPosition().toPoint() - m_moveStartGlobal);
         return;
     }
@@ -108,7 +108,7 @@ void TsuiTitleBar::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     if (m_buttons->Button(hot)->ButtonType() == TsuiTitleBarBtnType::suiControlBox) {
-        if (QWidget* form = Form())
+        if (QWidget* form = SUIFormWindow(Form()))
             form->close();
     }
 }

@@ -3,12 +3,15 @@
 #include "framework/OrlendaException.h"
 #include "skin/SkinComponents.h"
 #include "skin/windows/SUIForm.h"
+#include "skin/windows/SUIMDIForm.h"
+#include "tools/gallery/GalleryMDI.h"
 #include "tools/gallery/GalleryWindow.h"
 #include "tools/gallery/Screenshot.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QMdiSubWindow>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -64,10 +67,26 @@ int main(int argc, char** argv)
                 return 1;
             }
         }
+        if (!parser.isSet(themeOption)) {
+            // The MDI window with a maximized child, and the notice beside it, in every style.
+            for (TsuiUIStyle style : GalleryStyles()) {
+                const QString name = GalleryStyleName(style);
+                const QString mdiFile = dir.filePath(QStringLiteral("MDI-%1.png").arg(name));
+                const QString noticeFile = dir.filePath(QStringLiteral("Notice-%1.png").arg(name));
+                GalleryMDIWindow mdi = CreateGalleryMDIWindow(style);
+                if (!GalleryMDIScreenshot(mdi).save(mdiFile)
+                    || !GalleryNoticeScreenshot(mdi).save(noticeFile)) {
+                    std::fprintf(
+                        stderr, "cannot write the MDI screenshots of %s\n", qPrintable(name));
+                    return 1;
+                }
+            }
+        }
         return 0;
     }
 
     std::vector<GalleryWindow> windows;
+    std::vector<GalleryMDIWindow> mdiWindows;
     int offset = 0;
     for (const auto& [name, make] : makers) {
         try {
@@ -80,6 +99,16 @@ int main(int argc, char** argv)
         window.form->move(40 + offset, 40 + offset);
         window.form->show();
         offset += 36;
+    }
+    if (!parser.isSet(themeOption)) {
+        // One MDI window, in the first style, with its children cascaded.
+        mdiWindows.push_back(CreateGalleryMDIWindow(GalleryStyles().value(2)));
+        GalleryMDIWindow& mdi = mdiWindows.back();
+        mdi.form->move(80 + offset, 80 + offset);
+        mdi.form->show();
+        for (QMdiSubWindow* child : mdi.children)
+            child->show();
+        mdi.frame->Cascade();
     }
     return app.exec();
 }
