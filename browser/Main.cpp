@@ -2,6 +2,7 @@
 
 #include "browser/About.h"
 #include "browser/BrowserResources.h"
+#include "browser/CatalogueLocation.h"
 #include "browser/CatalogueTree.h"
 #include "browser/ReferencePages.h"
 #include "catalogue/OrlendaData.h"
@@ -77,7 +78,7 @@ void TfmMain::ShowUrl(const std::string& url)
 
 void TfmMain::FormCreate(QObject*)
 {
-    m_catalogue = new OrlendaData("");
+    m_catalogue = new OrlendaData(CatalogueLocation::catalogueFile().c_str());
     // The tree's and the page's scroll bars in the window's skin, the one its buttons show.
     const TsuiUIStyle skin = btnExit ? btnExit->UIStyle() : GetSUIFormStyle(this);
     if (tvValue)

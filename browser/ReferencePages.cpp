@@ -3,6 +3,7 @@
 #include "browser/CatalogueTree.h"
 #include "catalogue/CatalogueNames.h"
 #include "catalogue/tagSysValItem.h"
+#include "framework/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -36,8 +37,10 @@ void appendFooter(std::string& page)
 
 void showPage(const char* name, const std::string& bytes, const ShowUrlFunction& showUrl)
 {
-    const std::string path = pagePath(name);
-    if (!writePage(path, bytes))
+    std::string programDir;
+    GetModulePath(&programDir);
+    const std::string path = writePageFile(programDir, name, bytes);
+    if (path.empty())
         return;
     if (showUrl)
         showUrl(pageUrl(path));
@@ -57,11 +60,14 @@ int GetModulePath(std::string* out)
 
 std::string pagePath(const char* name)
 {
-    std::string path;
-    GetModulePath(&path);
-    path += name;
-    path += ".html";
-    return path;
+    std::string dir;
+    GetModulePath(&dir);
+    return pagePathIn(dir, name);
+}
+
+std::string pagePathIn(const std::string& dir, const char* name)
+{
+    return dir + name + ".html";
 }
 
 std::string pageUrl(const std::string& path)
@@ -150,6 +156,22 @@ bool writePage(const std::string& path, const std::string& bytes)
         return false; // the temporary file is removed with its object
     file.setAutoRemove(false);
     return true;
+}
+
+std::string writePageFile(const std::string& programDir, const char* name, const std::string& bytes)
+{
+    std::string path = pagePathIn(programDir, name);
+    if (writePage(path, bytes))
+        return path;
+    // Installed programs live in folders their users cannot write; the page then goes where the
+    // user keeps files that can be made again.
+    const QString cache = ProgramFolders::userCacheDirectory();
+    if (cache.isEmpty())
+        return {};
+    path = pagePathIn(QFile::encodeName(cache).toStdString() + '/', name);
+    if (!writePage(path, bytes))
+        return {};
+    return path;
 }
 
 void WriteGroupPage(const QTreeWidgetItem* node, const ShowUrlFunction& showUrl)

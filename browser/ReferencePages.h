@@ -22,6 +22,8 @@ int GetModulePath(std::string* out);
 
 // Program directory + name + ".html", in the local 8-bit encoding the C library expects.
 std::string pagePath(const char* name);
+// The same file in another folder: `dir` ends in '/'.
+std::string pagePathIn(const std::string& dir, const char* name);
 std::string pageUrl(const std::string& path);
 
 std::string groupPage(const std::string& label, const std::vector<const tagSysValItem*>& rows);
@@ -30,6 +32,12 @@ std::string itemPage(const tagSysValItem& item);
 // Replaces the file with the bytes as they are (CR LF stays CR LF), all at once: false when the
 // page cannot be written, and then the old file stays as it was.
 bool writePage(const std::string& path, const std::string& bytes);
+
+// Writes the page called `name` into `programDir` (ending in '/'), or, when that folder cannot be
+// written (an installed program), into the per-user cache folder; returns the path written, or
+// an empty string when neither worked.
+std::string writePageFile(
+    const std::string& programDir, const char* name, const std::string& bytes);
 
 // Write the page of a top-level node (the group) or a value node (the item) and show it.
 // A null node, a value node without record or a page that cannot be written shows nothing new.

@@ -1,3 +1,5 @@
+include(GNUInstallDirs)
+
 # Each library publishes only its own folder: the include root it hands to its users holds one
 # link, to that folder, so "skin/..." cannot be reached from framework/ and "framework/..." not
 # from catalogue/. A wrong include fails the build instead of working by accident.
@@ -8,7 +10,9 @@ function(orlenda_publish_folder target folder)
   if(NOT EXISTS ${root}/${folder})
     file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
   endif()
-  target_include_directories(${target} PUBLIC ${root})
+  # Installed, every library's headers sit under one root (include/orlenda/<folder>/...).
+  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${root}>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/orlenda>)
 endfunction()
 
 # The warning set, for the compilers we build with (g++ and clang; MSVC has its own spelling).

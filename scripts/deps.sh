@@ -3,7 +3,8 @@
 # what is missing; otherwise it prints the exact apt-get line and fails.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libjpeg62-turbo-dev libgtest-dev
-          libbenchmark-dev clang libclang-rt-14-dev clang-format xvfb xauth fonts-dejavu-core)
+          libbenchmark-dev clang libclang-rt-14-dev clang-format xvfb xauth fonts-dejavu-core
+          desktop-file-utils qt6-tools-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,7 +10,14 @@ TsuiRadioButton::TsuiRadioButton(QWidget* parent)
 {
     // The base loaded the check box pictures while it was being built.
     ReloadPictures();
-    connect(qApp, &QApplication::focusChanged, this, &TsuiRadioButton::focusMoved);
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &TsuiRadioButton::focusMoved);
+}
+
+TsuiRadioButton::~TsuiRadioButton()
+{
+    // QWidget's destructor gives the focus away and the application reports that change; by then
+    // this part of the object is gone, so the watch must end here, not in QObject's destructor.
+    disconnect(m_focusWatch);
 }
 
 int TsuiRadioButton::GetPicThemeIndex() const

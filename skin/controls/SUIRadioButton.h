@@ -9,6 +9,7 @@ class TsuiRadioButton : public TsuiCheckBox {
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
 public:
     explicit TsuiRadioButton(QWidget* parent = nullptr);
+    ~TsuiRadioButton() override;
 
     int GroupIndex() const { return m_groupIndex; }
     void SetGroupIndex(int index);
@@ -25,4 +26,5 @@ private:
     void focusMoved(QWidget* from, QWidget* to);
 
     int m_groupIndex = 0;
+    QMetaObject::Connection m_focusWatch;
 };

@@ -1,5 +1,7 @@
 #include "skin/styles/SuiThemedControl.h"
 
+#include "skin/accessibility/SkinAccessibility.h"
+
 #include <QVariant>
 #include <QWidget>
 
@@ -7,6 +9,9 @@ SuiThemedControl::SuiThemedControl(QObject* control, ReloadHook reload)
     : m_control(control)
     , m_reload(std::move(reload))
 {
+    // Every skinned component has one of these, so screen readers meet the skin's accessible
+    // interfaces from the first skinned window on, without a call from the program.
+    InstallSkinAccessibility();
 }
 
 SuiThemedControl::~SuiThemedControl()

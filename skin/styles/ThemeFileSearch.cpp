@@ -1,5 +1,7 @@
 #include "skin/styles/ThemeFileSearch.h"
 
+#include "framework/ProgramFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -14,6 +16,10 @@ QStringList ThemeSearchDirectories()
     if (!user.isEmpty())
         dirs.append(user);
     for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
+        if (!dirs.contains(dir))
+            dirs.append(dir);
+    // Last, the themes installed with the program (<prefix>/share/<program>).
+    for (const QString& dir : ProgramFolders::installedDataDirectories())
         if (!dirs.contains(dir))
             dirs.append(dir);
     return dirs;

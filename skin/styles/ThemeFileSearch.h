@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// The program's directory, then the per-user data directory, then the system-wide ones.
+// The program's directory, then the per-user data directory, then the system-wide ones, then
+// the data folders of an installed program (ProgramFolders).
 QStringList ThemeSearchDirectories();
 // The first existing regular file of: `path` itself, then its file name in each search
 // directory; empty when there is none.

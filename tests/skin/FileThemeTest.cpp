@@ -1,6 +1,7 @@
 // File themes: where a named file is found, what loading changes, what lookups answer, and how a
 // form's themed components follow a load or a removal.
 #include "FileThemeTestSupport.h"
+#include "framework/ProgramFolders.h"
 
 #include "framework/OrlendaException.h"
 #include "framework/TForm.h"
@@ -93,6 +94,30 @@ TEST_F(FileThemeTest, SearchGoesFromTheProgramDirectoryToTheUserThenTheSystemDat
     theme.SetThemeFile(given);
     EXPECT_EQ(theme.ThemeFile(), given);
     EXPECT_EQ(theme.GetInt(SuiItem::ControlBorderColor), 4);
+}
+
+TEST_F(FileThemeTest, AThemeInstalledWithTheProgramIsFoundByNameAfterTheDataDirectories)
+{
+    // <program folder>/../share/<program name>: where the install puts the shipped themes.
+    const QString installed = ProgramFolders::installedDataDirectory(
+        QCoreApplication::applicationDirPath(), ProgramFolders::dataFolderName());
+    ASSERT_TRUE(QDir().mkpath(installed));
+    const QString name = QStringLiteral("ft_installed.sui");
+    const QString path = QDir(installed).filePath(name);
+    programFiles << path;
+    writeSmallTheme(path, 7);
+
+    const QStringList dirs = ThemeSearchDirectories();
+    EXPECT_GT(dirs.indexOf(installed), dirs.indexOf(systemDir));
+    TsuiFileTheme theme;
+    theme.SetThemeFile(name);
+    EXPECT_EQ(theme.ThemeFile(), path);
+    EXPECT_EQ(theme.GetInt(SuiItem::ControlBorderColor), 7);
+
+    // The same name in the user's data directory comes first.
+    writeSmallTheme(QDir(userDir).filePath(name), 8);
+    theme.SetThemeFile(QStringLiteral("elsewhere/") + name);
+    EXPECT_EQ(theme.GetInt(SuiItem::ControlBorderColor), 8);
 }
 
 TEST_F(FileThemeTest, TheSameBareNameLoadsAgainButTheResolvedPathDoesNot)

@@ -272,6 +272,21 @@ TEST(TsuiRadioButton, FocusFromARadioGroupItemChecksItFocusFromElsewhereDoesNot)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(TsuiRadioButton, AFocusedButtonDestroyedHearsNothingOfTheFocusLeavingIt)
+{
+    // Run under UndefinedBehaviorSanitizer this fails when the button's focus watch outlives the
+    // button: QWidget's destructor moves the focus after the radio button part is gone.
+    Shown shown;
+    auto* rb = shown.add<TsuiRadioButton>("Focused");
+    auto* other = shown.add<TsuiRadioButton>("Other");
+    rb->setFocus();
+    ASSERT_TRUE(rb->hasFocus());
+    delete rb;
+    EXPECT_FALSE(other->Checked());
+    other->setFocus();
+    EXPECT_TRUE(other->hasFocus());
+}
+
 TEST(TsuiRadioButton, ValuesLoadedFromADescriptionFireNothing)
 {
     RegisterSUIButtonComponents();

@@ -210,4 +210,16 @@ const int registered = resgen::registerPictures({
         resgen::FileFormat::Png, [] { return drawIcon(32); } },
 });
 
+// The desktop's icon theme takes one picture per size, each drawn at that size rather than
+// scaled, so the small ones keep a sharp outline.
+resgen::Picture desktopIcon(int size)
+{
+    return { QStringLiteral("orlenda_%1").arg(size), QStringLiteral("icons"),
+        QStringLiteral("Desktop icons"), resgen::FileFormat::Png,
+        [size] { return drawIcon(size); } };
+}
+
+const int registeredIcons = resgen::registerPictures({ desktopIcon(16), desktopIcon(32),
+    desktopIcon(48), desktopIcon(64), desktopIcon(128), desktopIcon(256) });
+
 } // namespace
