@@ -101,7 +101,8 @@ TsuiMDIForm::~TsuiMDIForm()
     TsuiFormApplicationHook::release(this);
     if (m_client) {
         m_client->removeEventFilter(this);
-        m_client->viewport()->removeEventFilter(this);
+        if (m_clientViewport)
+            m_clientViewport->removeEventFilter(this);
         disconnect(m_client, nullptr, this, nullptr);
         for (QMdiSubWindow* window : m_client->subWindowList()) {
             window->removeEventFilter(this);
@@ -144,7 +145,8 @@ void TsuiMDIForm::attachClient(QMdiArea* client)
 {
     m_client = client;
     client->installEventFilter(this);
-    client->viewport()->installEventFilter(this);
+    m_clientViewport = client->viewport();
+    m_clientViewport->installEventFilter(this);
     connect(client, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (window)
             watchSubWindow(window);
@@ -782,7 +784,7 @@ bool TsuiMDIForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_destroying)
         return QObject::eventFilter(watched, event);
-    if (m_client && watched == m_client->viewport()) {
+    if (m_clientViewport && watched == m_clientViewport) {
         if (event->type() == QEvent::ChildAdded) {
             auto* child = static_cast<QChildEvent*>(event)->child();
             if (auto* window = qobject_cast<QMdiSubWindow*>(child))

@@ -152,6 +152,9 @@ private:
     FormTakeover m_takeover;
     QPointer<QWidget> m_form;
     QPointer<QMdiArea> m_client;
+    // Compared with, never called through: while the client is being destroyed its viewport still
+    // reports children, and the client is no longer a QMdiArea to ask.
+    QPointer<QWidget> m_clientViewport;
     // Owned here, but widgets of the form: guarded against the form taking them down first.
     QPointer<TsuiTitleBar> m_titleBar;
     QPointer<TPanel> m_menuPanel;
