@@ -4,7 +4,6 @@
 #include "skin/controls/SUITrackBar.h"
 #include "skin/controls/Suiprogressbar.h"
 
-#include "bench/support/RatioReporter.h"
 #include "bench/support/RepaintLoop.h"
 
 #include <QApplication>
@@ -100,17 +99,7 @@ BENCHMARK(Fusion)->Apply(sizes);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter("Skinned", "Fusion", [](const std::string& args) {
-        static const char* names[] = { "TsuiProgressBar / QProgressBar", "TsuiTrackBar / QSlider",
-            "TsuiScrollBar / QScrollBar" };
-        const int kind = args.size() > 1 ? args[1] - '0' : 0;
-        return std::string(names[kind]) + " " + args.substr(2);
-    });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunRepaintBenchmarks(argc, argv,
+        { "TsuiProgressBar / QProgressBar", "TsuiTrackBar / QSlider",
+            "TsuiScrollBar / QScrollBar" });
 }

@@ -4,7 +4,6 @@
 #include "skin/controls/SUICheckBox.h"
 #include "skin/controls/SUIRadioButton.h"
 
-#include "bench/support/RatioReporter.h"
 #include "bench/support/RepaintLoop.h"
 
 #include <QApplication>
@@ -94,18 +93,7 @@ BENCHMARK(Fusion)->Apply(sizes);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter("Skinned", "Fusion", [](const std::string& args) {
-        // "/0/80/27": the kind, then the size.
-        static const char* names[] = { "TsuiButton / QPushButton", "TsuiCheckBox / QCheckBox",
-            "TsuiRadioButton / QRadioButton" };
-        const int kind = args.size() > 1 ? args[1] - '0' : 0;
-        return std::string(names[kind]) + " " + args.substr(2);
-    });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunRepaintBenchmarks(argc, argv,
+        { "TsuiButton / QPushButton", "TsuiCheckBox / QCheckBox",
+            "TsuiRadioButton / QRadioButton" });
 }

@@ -5,7 +5,6 @@
 #include "skin/controls/SUINumberEdit.h"
 #include "skin/controls/SUISpinEdit.h"
 
-#include "bench/support/RatioReporter.h"
 #include "bench/support/RepaintLoop.h"
 
 #include <QApplication>
@@ -124,16 +123,5 @@ BENCHMARK(ValidatorTyping)->Iterations(1);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter repaint("Skinned", "Fusion", [](const std::string& args) {
-        static const char* names[] = { "TsuiEdit / QLineEdit", "TsuiSpinEdit / QSpinBox" };
-        const int kind = args.size() > 1 ? args[1] - '0' : 0;
-        return std::string(names[kind]) + " " + args.substr(2);
-    });
-    benchmark::RunSpecifiedBenchmarks(&repaint);
-    benchmark::Shutdown();
-    return 0;
+    return RunRepaintBenchmarks(argc, argv, { "TsuiEdit / QLineEdit", "TsuiSpinEdit / QSpinBox" });
 }
