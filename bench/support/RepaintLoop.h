@@ -1,5 +1,6 @@
 // The repaint benchmarks' loop: one control of the size the benchmark's arguments give
-// (kind, width, height), shown in a window and repainted in place.
+// (kind, width, height), shown in a window and repainted in place. `prepare`, when given, runs
+// once the window is on screen, to put the control in the state to be measured.
 #pragma once
 
 #include "bench/support/RatioReporter.h"
@@ -12,8 +13,8 @@
 #include <vector>
 
 template <typename Kind>
-void RepaintLoop(
-    benchmark::State& state, QWidget* (*make)(Kind, QWidget*), QSize window = { 400, 300 })
+void RepaintLoop(benchmark::State& state, QWidget* (*make)(Kind, QWidget*),
+    QSize window = { 400, 300 }, void (*prepare)(QWidget*) = nullptr)
 {
     QWidget host;
     host.resize(window);
@@ -22,6 +23,8 @@ void RepaintLoop(
     host.show();
     if (!QTest::qWaitForWindowExposed(&host))
         state.SkipWithError("window not exposed");
+    if (prepare)
+        prepare(control);
     for (auto _ : state)
         control->repaint();
 }
