@@ -16,7 +16,7 @@ read -r -a qtLibs < <(pkg-config --libs Qt6Widgets)
 parsers=(
   "catalogue_load|catalogue/OrlendaData.cpp|"
   "theme_file|skin/styles/SUIThemeFile.cpp|"
-  "form_description|framework/FormReader.cpp framework/FormValues.cpp|build/framework/liborlenda_framework.a"
+  "form_description|framework/FormReader.cpp framework/FormValues.cpp|build/skin/liborlenda_skin.a build/framework/liborlenda_framework.a"
   "banner_jpeg|browser/BannerImage.cpp|-ljpeg"
 )
 for entry in "${parsers[@]}"; do
@@ -24,8 +24,12 @@ for entry in "${parsers[@]}"; do
   read -r -a sources <<<"$sources"
   read -r -a libraries <<<"$libraries"
   binary="$out/fuzz_$name"
+  # A harness that declares its own QObject classes includes the moc output of itself.
+  if grep -q "^#include \"$name.moc\"" "fuzz/$name.cpp"; then
+    "$(pkg-config --variable=libexecdir Qt6Core)/moc" "fuzz/$name.cpp" -o "$out/$name.moc"
+  fi
   clang++ -std=c++20 -O1 -g -fPIC -fprofile-instr-generate -fcoverage-mapping -fsanitize=fuzzer \
-    -DQT_DISABLE_DEPRECATED_UP_TO=0x060400 -DQT_NO_KEYWORDS -I. "${qt[@]}" \
+    -DQT_DISABLE_DEPRECATED_UP_TO=0x060400 -DQT_NO_KEYWORDS -I. -I"$out" "${qt[@]}" \
     "fuzz/$name.cpp" "${sources[@]}" "${libraries[@]}" "${qtLibs[@]}" -o "$binary"
   rm -f "$out/$name.profraw"
   # -runs=0: every input of the corpus runs once, nothing new is generated.

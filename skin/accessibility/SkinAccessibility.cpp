@@ -2,9 +2,11 @@
 
 #include "skin/accessibility/ControlAccessible.h"
 #include "skin/accessibility/MenuBarAccessible.h"
+#include "skin/accessibility/NoticeAccessible.h"
 #include "skin/accessibility/TitleBarAccessible.h"
 #include "skin/windows/FormMenuBar.h"
 #include "skin/windows/SUITitleBar.h"
+#include "skin/windows/frmMSNPop.h"
 
 #include <QAccessible>
 
@@ -22,6 +24,8 @@ QAccessibleInterface* skinInterface(const QString& className, QObject* object)
         return new TitleBarAccessible(bar);
     if (auto* bar = qobject_cast<FormMenuBar*>(widget))
         return new MenuBarAccessible(bar);
+    if (auto* notice = qobject_cast<TfrmMSNPopForm*>(widget))
+        return new NoticeAccessible(notice);
     const QAccessible::Role role = ControlAccessible::roleOf(widget);
     if (role != QAccessible::NoRole)
         return new ControlAccessible(widget, role);

@@ -405,8 +405,11 @@ void TsuiMDIForm::CreateMenuBar()
     m_menuPanel->installEventFilter(this);
 
     const QImage strip = GetSkinResource(QStringLiteral("MDI_CONTROL_BUTTON"));
+    // The buttons show only a glyph; screen readers announce what each one does.
+    static const char* const kButtonNames[] = { "Minimize", "Restore", "Close" };
     for (int which = Minimize; which <= Close; ++which) {
         auto* button = new TsuiToolBarSpeedButton(m_menuPanel);
+        button->setAccessibleName(QString::fromLatin1(kButtonNames[which]));
         button->SetOwner(this);
         QImage glyph;
         SpitBitmap(strip, glyph, 3, which + 1);

@@ -1,5 +1,6 @@
 #include "skin/windows/frmMSNPop.h"
 
+#include "skin/accessibility/SkinAccessibility.h"
 #include "skin/styles/SUIThemes.h"
 #include "skin/styles/Suipublic.h"
 
@@ -29,6 +30,8 @@ TfrmMSNPopForm::TfrmMSNPopForm(QWidget* owner)
     : TForm(owner)
 {
     setObjectName(QStringLiteral("frmMSNPopForm"));
+    // It has no themed control that would install the skin's accessible interfaces.
+    InstallSkinAccessibility();
     // No caption, no border, no task-bar entry, above other windows, never taking the focus.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
         | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint);

@@ -11,6 +11,7 @@
 #include "skin/windows/SUIForm.h"
 #include "skin/windows/SUIMainMenu.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -193,6 +194,14 @@ TEST_F(MDIFormTest, ControlButtonsFollowTheActiveChildsMaximizedState)
     EXPECT_EQ(button(Button::Close)->geometry(), QRect(w - 20, 1, 18, 18));
     EXPECT_EQ(button(Button::Restore)->geometry(), QRect(w - 38, 1, 18, 18));
     EXPECT_EQ(button(Button::Minimize)->geometry(), QRect(w - 56, 1, 18, 18));
+    // Glyph-only buttons, announced by what they do.
+    for (const auto& [which, name] : { std::pair(Button::Minimize, "Minimize"),
+             std::pair(Button::Restore, "Restore"), std::pair(Button::Close, "Close") }) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button(which));
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->role(), QAccessible::PushButton);
+        EXPECT_EQ(iface->text(QAccessible::Name), QString::fromLatin1(name));
+    }
     // The maximized child's own caption goes; the parent carries it.
     EXPECT_FALSE(frameOf(child)->TitleBarVisible());
     EXPECT_EQ(mdi->TitleBar()->Caption(), QStringLiteral("Orlenda - [Report]"));

@@ -5,6 +5,7 @@
 #include "skin/windows/WindowSlide.h"
 #include "skin/windows/frmMSNPop.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
@@ -163,6 +164,43 @@ TEST_F(NoticeTest, PressInTheCloseBoxClosesAtOnceWithoutASlideOrAClick)
     QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(176, 10));
     EXPECT_EQ(window->state(), State::Shown);
     EXPECT_EQ(events, "click;");
+}
+
+TEST_F(NoticeTest, AScreenReaderReadsTitleAndMessageAndPressesTheCloseBox)
+{
+    notice->SetTitle(QStringLiteral("Backup"));
+    notice->SetMessageText(QStringLiteral("The nightly save has ended."));
+    notice->Popup();
+    advance(400);
+    ASSERT_EQ(window->state(), State::Shown);
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window.data());
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Backup"));
+    EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("The nightly save has ended."));
+
+    // The painted close box comes after the labels, where it is on screen.
+    const int count = iface->childCount();
+    ASSERT_GE(count, 1);
+    QAccessibleInterface* close = iface->child(count - 1);
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->role(), QAccessible::PushButton);
+    EXPECT_EQ(close->text(QAccessible::Name), QStringLiteral("Close"));
+    EXPECT_EQ(close->parent(), iface);
+    EXPECT_EQ(iface->indexOfChild(close), count - 1);
+    const QRect onScreen(window->mapToGlobal(TfrmMSNPopForm::CloseBox().topLeft()),
+        TfrmMSNPopForm::CloseBox().size());
+    EXPECT_EQ(close->rect(), onScreen);
+    EXPECT_EQ(iface->childAt(onScreen.center().x(), onScreen.center().y()), close);
+    for (int i = 0; i + 1 < count; ++i)
+        EXPECT_NE(iface->child(i)->role(), QAccessible::PushButton) << i;
+
+    // Pressing it is a press in the box: gone at once, closed once, not a click.
+    events.clear();
+    close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(window->state(), State::Hidden);
+    EXPECT_EQ(events, "close;");
 }
 
 TEST_F(NoticeTest, ClickOnTheWindowHidesItOnlyWithClickHide)
