@@ -404,7 +404,8 @@ void TsuiMDIForm::CreateMenuBar()
     m_menuBar->installEventFilter(this);
     m_menuPanel->installEventFilter(this);
 
-    const QImage strip = GetSkinResource(QStringLiteral("MDI_CONTROL_BUTTON"));
+    const QImage strip
+        = GetSkinResource(QStringLiteral("MDI_CONTROL_BUTTON"), SkinPictureScale(nullptr));
     for (int which = Minimize; which <= Close; ++which) {
         auto* button = new TsuiToolBarSpeedButton(m_menuPanel);
         button->SetOwner(this);
