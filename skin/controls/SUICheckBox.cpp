@@ -186,8 +186,8 @@ void TsuiCheckBox::paintEvent(QPaintEvent*)
             this, [this] { applyAutoSize(); }, Qt::QueuedConnection);
     }
     if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF())) {
-        m_buffer
-            = BitmapOps::deviceBuffer(size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        m_buffer = BitmapOps::deviceBuffer(
+            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
         m_buffer.fill(palette().color(QPalette::Active, backgroundRole()));
     }
     {

@@ -354,8 +354,8 @@ void TsuiCustomButton::paintEvent(QPaintEvent*)
 {
     // The whole look is built off screen and copied in one draw, so no state change flickers.
     if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF())) {
-        m_buffer
-            = BitmapOps::deviceBuffer(size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        m_buffer = BitmapOps::deviceBuffer(
+            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
         m_buffer.fill(palette().color(QPalette::Active, backgroundRole()));
     }
     {

@@ -172,8 +172,8 @@ void TsuiCustomPanel::paintEvent(QPaintEvent*)
     if (size().isEmpty())
         return;
     if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF()))
-        m_buffer
-            = BitmapOps::deviceBuffer(size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        m_buffer = BitmapOps::deviceBuffer(
+            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter canvas(&m_buffer);
         PaintPicturePanel(canvas, rect());

@@ -41,7 +41,8 @@ void TsuiImageButton::PaintPic(QPainter& canvas, const QImage& frame, PaintState
     std::optional<QRgb> key;
     if (PicTransparent())
         key = frame.pixel(0, 0);
-    const QRect target = QRect(QPoint(0, 0), m_stretch ? state.size : BitmapOps::logicalSize(frame));
+    const QRect target
+        = QRect(QPoint(0, 0), m_stretch ? state.size : BitmapOps::logicalSize(frame));
     BitmapOps::drawStretched(canvas, target, frame, frame.rect(), key);
 }
 

@@ -236,8 +236,8 @@ void TsuiPanel::paintEvent(QPaintEvent*)
     if (size().isEmpty())
         return;
     if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF()))
-        m_buffer
-            = BitmapOps::deviceBuffer(size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        m_buffer = BitmapOps::deviceBuffer(
+            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter canvas(&m_buffer);
         PaintTitledPanel(canvas, rect());

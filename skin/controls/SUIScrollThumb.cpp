@@ -10,7 +10,8 @@ QImage BuildScrollThumb(
     if (size.isEmpty())
         return {};
     // Laid out in logical pixels, at the pieces' own scale.
-    QImage thumb = BitmapOps::deviceBuffer(size, BitmapOps::pictureScale(start), QImage::Format_RGB32);
+    QImage thumb
+        = BitmapOps::deviceBuffer(size, BitmapOps::pictureScale(start), QImage::Format_RGB32);
     thumb.fill(Qt::black);
     QPainter painter(&thumb);
     painter.drawImage(QPoint(0, 0), start);

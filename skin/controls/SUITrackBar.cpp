@@ -437,8 +437,8 @@ void TsuiTrackBar::paintEvent(QPaintEvent*)
     if (size().isEmpty())
         return;
     if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF()))
-        m_buffer
-            = BitmapOps::deviceBuffer(size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        m_buffer = BitmapOps::deviceBuffer(
+            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter canvas(&m_buffer);
         paintLook(canvas, size());

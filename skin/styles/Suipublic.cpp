@@ -149,8 +149,8 @@ void SpitBitmap(const QImage& source, QImage& destination, int count, int index)
         return;
     }
     const QSize logical = BitmapOps::logicalSize(source);
-    destination
-        = BitmapOps::stripFrame(source, QSize(logical.width() / count, logical.height()), index - 1);
+    destination = BitmapOps::stripFrame(
+        source, QSize(logical.width() / count, logical.height()), index - 1);
 }
 
 void SpitDraw(const QImage& bitmap, QPainter& canvas, const QRect& r, bool transparent)

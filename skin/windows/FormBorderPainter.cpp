@@ -44,8 +44,7 @@ void paintTopFromPictures(QPainter& painter, const FormBorderLook& look, int bw)
             if (rtWidth >= band)
                 p.drawImage(band - 1 - rtWidth, 0, rt);
             else if (!rt.isNull())
-                BitmapOps::drawStretched(
-                    p, QRect(0, 0, stripWidth, ls.height()), rt, rt.rect());
+                BitmapOps::drawStretched(p, QRect(0, 0, stripWidth, ls.height()), rt, rt.rect());
         }
         painter.drawImage(w - band, 0, strip);
     }

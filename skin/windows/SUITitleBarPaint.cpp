@@ -31,7 +31,8 @@ TsuiTitleBar::ButtonLayout TsuiTitleBar::LayoutButtons() const
     }
     int left = m_leftBtnXOffset;
     if (layout.controlBox.index >= 0) {
-        const QSize size = BitmapOps::logicalSize(m_buttons->Button(layout.controlBox.index)->PicNormal());
+        const QSize size
+            = BitmapOps::logicalSize(m_buttons->Button(layout.controlBox.index)->PicNormal());
         layout.controlBox.rect = QRect(QPoint(left, ButtonTop()), size);
         left += m_drawAppIcon ? kAppIconCell : size.width() + kControlBoxGap;
     }
@@ -198,8 +199,8 @@ void TsuiTitleBar::DrawSectionsTo(QImage& bitmap) const
         // A bar narrower than its end pictures leaves no room: nothing is stretched (a negative
         // width would mirror the picture).
         if (!centre.isNull() && x2 > x1)
-            BitmapOps::drawStretched(
-                painter, QRect(x1, dy, x2 - x1, BitmapOps::logicalSize(centre).height()), centre,
+            BitmapOps::drawStretched(painter,
+                QRect(x1, dy, x2 - x1, BitmapOps::logicalSize(centre).height()), centre,
                 centre.rect());
     }
 }
@@ -288,7 +289,8 @@ void TsuiTitleBar::paintEvent(QPaintEvent* event)
     // The source rectangle is in the bitmap's own pixels.
     const QRect r = event->rect();
     const qreal ratio = bitmap.devicePixelRatio();
-    painter.drawImage(QRectF(r), bitmap, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    painter.drawImage(
+        QRectF(r), bitmap, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
 }
 
 void TsuiTitleBar::setHot(int hot)

@@ -70,7 +70,8 @@ void TfrmMSNPopForm::FormCreate()
     // The notice is a window of its own, shown where the desktop is: the application's scale.
     m_background = GetSkinResource(QStringLiteral("MSNPOPFORM"), SkinPictureScale(nullptr));
     m_closedByCloseBox = false;
-    const QSize size = m_background.isNull() ? QSize(181, 116) : BitmapOps::logicalSize(m_background);
+    const QSize size
+        = m_background.isNull() ? QSize(181, 116) : BitmapOps::logicalSize(m_background);
     setFixedSize(size);
     const QPoint home = AutoHome(GetWorkAreaRect(), size);
     m_slide->setHome(QRect(home, size));

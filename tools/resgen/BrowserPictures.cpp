@@ -192,7 +192,8 @@ QImage drawControlBox(BoxState state)
 resgen::Picture controlBox(const char* name, BoxState state)
 {
     resgen::Picture picture { QString::fromLatin1(name), QStringLiteral("browser"),
-        QStringLiteral("Browser"), resgen::FileFormat::Bmp, [state] { return drawControlBox(state); } };
+        QStringLiteral("Browser"), resgen::FileFormat::Bmp,
+        [state] { return drawControlBox(state); } };
     picture.twice = true;
     return picture;
 }

@@ -54,8 +54,8 @@ int main(int argc, char** argv)
     parser.addOption({ "out", "Output folder.", "dir" });
     parser.addOption({ "group", "Only this group (repeatable).", "name" });
     parser.addOption({ "sheet", "Also write a contact sheet of the selected pictures.", "png" });
-    parser.addOption({ "scale", "Contact sheet of the pictures drawn at this scale (1 or 2).", "n",
-        "1" });
+    parser.addOption(
+        { "scale", "Contact sheet of the pictures drawn at this scale (1 or 2).", "n", "1" });
     parser.process(app);
     if (!parser.isSet("out") && !parser.isSet("sheet")) {
         std::fprintf(stderr, "orlenda_resgen: --out or --sheet is required\n");
