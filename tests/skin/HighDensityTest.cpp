@@ -23,6 +23,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -61,8 +62,8 @@ struct Window {
         form->show();
     }
 
-    // Every widget of the window by name and class, with its geometry, in creation order.
-    QStringList layout() const
+    // Every widget of the window by class, with its geometry and visibility, in creation order.
+    std::string layout() const
     {
         QStringList lines;
         for (const QWidget* w : form->findChildren<QWidget*>())
@@ -74,7 +75,7 @@ struct Window {
                              .arg(w->width())
                              .arg(w->height())
                              .arg(w->isVisibleTo(form.get()));
-        return lines;
+        return lines.join(QLatin1Char('\n')).toStdString();
     }
 
     QList<QRect> titleButtonRects() const
@@ -108,12 +109,14 @@ class HighDensity : public testing::Test {
 protected:
     void SetUp() override
     {
-        const QList<QScreen*> screens = QGuiApplication::screens();
-        if (screens.size() < 2 || screens[0]->devicePixelRatio() != 1
-            || screens[1]->devicePixelRatio() != 2)
+        for (QScreen* screen : QGuiApplication::screens()) {
+            if (screen->devicePixelRatio() == 1 && !single)
+                single = screen;
+            if (screen->devicePixelRatio() == 2 && !dense)
+                dense = screen;
+        }
+        if (!single || !dense)
             GTEST_SKIP() << "the platform did not give screens of ratio 1 and 2";
-        single = screens[0];
-        dense = screens[1];
     }
     QScreen* single = nullptr;
     QScreen* dense = nullptr;
@@ -228,13 +231,18 @@ TEST_F(HighDensity, AWindowMovedToTheDenseScreenReloadsItsPictures)
     Window w(single);
     settle();
     EXPECT_EQ(w.frame->TitleBar()->GetLeftImage().devicePixelRatio(), 1);
-    const QStringList before = w.layout();
+    const std::string before = w.layout();
 
     w.form->windowHandle()->setScreen(dense);
     w.form->move(dense->geometry().topLeft() + QPoint(40, 40));
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.form->devicePixelRatioF() == 2; }));
-    w.form->grab();
+    // The window keeps its pixels across screens; given its logical size back, it lays out as
+    // before.
     settle();
+    w.form->resize(360, 240);
+    settle();
+    ASSERT_EQ(w.form->size(), QSize(360, 240));
+    w.form->grab();
     EXPECT_EQ(w.frame->TitleBar()->GetLeftImage().devicePixelRatio(), 2);
     EXPECT_EQ(SkinPictureScale(w.check), 2);
     EXPECT_EQ(w.layout(), before);

@@ -158,7 +158,7 @@ TEST(Resgen, DrawsEverySkinBitmapAgainAtTwiceTheSizeWithTheSameLayout)
 
             // Pictures drawn pixel by pixel double exactly: no blur, no shift.
             if (alias == "MENU_CHECKED.bmp" || alias == "STATUSBAR_HANDLE.bmp"
-                || alias == "MACOS_FORM_BACKGROUND.bmp" || alias == "MDI_CONTROL_BUTTON.bmp") {
+                || alias == "MACOS_FORM_BACKGROUND.bmp" || alias == "PROTEIN_FORM_BACKGROUND.bmp") {
                 const QImage expected
                     = once.scaled(once.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
                 twice.setDevicePixelRatio(1);
