@@ -9,7 +9,8 @@
 namespace {
 
 // Watches a control for the moments its screen, and so its device pixel ratio, can change: when
-// it is shown, moved to another parent or its window to another screen, and before it paints.
+// it is shown, moved to another parent, or its window to another screen (Qt tells every widget
+// of the window then).
 class PictureScaleWatch final : public QObject {
 public:
     PictureScaleWatch(QObject* control, SuiThemedControl* theme)
@@ -27,7 +28,6 @@ protected:
         case QEvent::Show:
         case QEvent::ParentChange:
         case QEvent::ScreenChangeInternal:
-        case QEvent::Paint:
             if (m_theme && watched == parent())
                 m_theme->checkPictureScale();
             break;
