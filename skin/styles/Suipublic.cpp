@@ -283,6 +283,7 @@ void RoundPicture2(QImage& bitmap)
         for (int i = 0; i < std::min(W, H); ++i)
             to[i] = from[i];
     }
+    work.setDevicePixelRatio(source.devicePixelRatio());
     bitmap = work.convertToFormat(bitmap.format());
 }
 
