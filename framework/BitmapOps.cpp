@@ -164,11 +164,36 @@ QImage readable(const QImage& image)
     }
 }
 
+int pictureScale(const QImage& image)
+{
+    return std::max(1, qRound(image.devicePixelRatio()));
+}
+
+QSize logicalSize(const QImage& image)
+{
+    const int scale = pictureScale(image);
+    return QSize(image.width() / scale, image.height() / scale);
+}
+
+QImage deviceBuffer(const QSize& size, qreal ratio, QImage::Format format)
+{
+    QImage buffer(size * ratio, format);
+    buffer.setDevicePixelRatio(ratio);
+    return buffer;
+}
+
+bool bufferOutdated(const QImage& buffer, const QSize& size, qreal ratio)
+{
+    return buffer.isNull() || buffer.devicePixelRatio() != ratio || buffer.size() != size * ratio;
+}
+
 QImage stripFrame(const QImage& strip, const QSize& frameSize, int index)
 {
     if (strip.isNull() || frameSize.isEmpty())
         return {};
-    return strip.copy(index * frameSize.width(), 0, frameSize.width(), frameSize.height());
+    const int s = pictureScale(strip);
+    return strip.copy(
+        index * frameSize.width() * s, 0, frameSize.width() * s, frameSize.height() * s);
 }
 
 QList<QImage> stripFrames(const QImage& strip, const QSize& frameSize)
@@ -176,7 +201,7 @@ QList<QImage> stripFrames(const QImage& strip, const QSize& frameSize)
     QList<QImage> frames;
     if (strip.isNull() || frameSize.isEmpty())
         return frames;
-    const int count = strip.width() / frameSize.width();
+    const int count = logicalSize(strip).width() / frameSize.width();
     frames.reserve(count);
     for (int i = 0; i < count; ++i)
         frames.append(stripFrame(strip, frameSize, i));
@@ -204,15 +229,17 @@ QImage stretched(
 {
     if (size.isEmpty())
         return {};
-    QImage result(size, QImage::Format_ARGB32_Premultiplied);
+    const int s = pictureScale(source);
+    QImage result(size * s, QImage::Format_ARGB32_Premultiplied);
     result.fill(Qt::transparent);
-    stretchBlt(result, QRect(QPoint(0, 0), size), source, sourceRect, key);
+    stretchBlt(result, result.rect(), source, sourceRect, key);
+    result.setDevicePixelRatio(s);
     return result;
 }
 
 QImage keyedOut(const QImage& image, QRgb key)
 {
-    return stretched(image, image.rect(), image.size(), key);
+    return stretched(image, image.rect(), logicalSize(image), key);
 }
 
 void drawKeyed(QPainter& painter, const QPoint& at, const QImage& image, QRgb key)
@@ -230,8 +257,10 @@ void drawStretched(QPainter& painter, const QRect& target, const QImage& source,
     const QImage from = readable(source);
     if (!transparent && from.format() == QImage::Format_RGB32 && from.rect().contains(sourceRect)) {
         // Every sample opaque and present: an opaque picture is a plain copy, not a blend.
-        QImage opaque(target.size(), QImage::Format_RGB32);
-        stretchBlt(opaque, QRect(QPoint(0, 0), target.size()), from, sourceRect);
+        const int s = pictureScale(from);
+        QImage opaque(target.size() * s, QImage::Format_RGB32);
+        stretchBlt(opaque, opaque.rect(), from, sourceRect);
+        opaque.setDevicePixelRatio(s);
         painter.drawImage(target.topLeft(), opaque);
         return;
     }

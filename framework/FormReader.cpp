@@ -9,7 +9,6 @@
 #include "framework/TForm.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QMetaMethod>
 #include <QPointer>
@@ -299,9 +298,7 @@ void Reader::readProperty(QObject* object, bool atRoot, int depth)
             if (picture.isNull())
                 fail(at, path, QStringLiteral("picture data cannot be read for"));
         } else if (!text.trimmed().isEmpty()) {
-            // Only files: a device or pipe named here would never end.
-            if (QFileInfo(text.trimmed()).isFile())
-                picture = QImage(text.trimmed());
+            picture = FormValues::readPicture(text.trimmed());
             if (picture.isNull())
                 fail(at, text.trimmed(), QStringLiteral("picture cannot be read"));
         }

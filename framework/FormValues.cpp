@@ -4,6 +4,8 @@
 #include "framework/TColor.h"
 
 #include <QColor>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMetaEnum>
 
@@ -207,6 +209,37 @@ std::optional<QString> format(const QMetaProperty& property, const QVariant& val
     if (type == QMetaType::fromType<TColor>())
         return value.value<TColor>().toString();
     return std::nullopt;
+}
+
+QImage readPicture(const QString& fileName)
+{
+    // Only files: a device or pipe named here would never end.
+    if (!QFileInfo(fileName).isFile())
+        return {};
+    QImage picture(fileName);
+    if (picture.isNull() || !qGuiApp || qGuiApp->devicePixelRatio() < 2)
+        return picture;
+    const QFileInfo info(fileName);
+    const QString twinName = info.path() + QLatin1Char('/') + info.completeBaseName()
+        + QStringLiteral("@2x.") + info.suffix();
+    if (info.completeBaseName().endsWith(QStringLiteral("@2x")) || !QFileInfo(twinName).isFile())
+        return picture;
+    QImage twin(twinName);
+    // A twin that does not keep the layout exactly is not one.
+    if (twin.size() != picture.size() * 2)
+        return picture;
+    twin.setDevicePixelRatio(2);
+    return twin;
+}
+
+QImage storedPicture(const QImage& picture)
+{
+    if (picture.isNull() || picture.devicePixelRatio() == 1)
+        return picture;
+    const QSize logical = picture.deviceIndependentSize().toSize();
+    QImage stored = picture.scaled(logical, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    stored.setDevicePixelRatio(1);
+    return stored;
 }
 
 } // namespace FormValues

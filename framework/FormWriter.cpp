@@ -204,7 +204,7 @@ void Writer::writeProperties(const QObject* object, const QObject* defaults, con
             continue;
         }
         if (FormValues::isPicture(p)) {
-            const QImage picture = value.value<QImage>();
+            const QImage picture = FormValues::storedPicture(value.value<QImage>());
             if (picture.isNull()) {
                 writeValue(name, QString());
                 continue;

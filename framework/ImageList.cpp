@@ -63,16 +63,19 @@ void ImageList::draw(QPainter& painter, const QPoint& at, int index, bool enable
     }
     // The shape of a disabled image is what a monochrome copy keeps: every drawn pixel that is
     // not white.
-    QImage highlight(m_size, QImage::Format_ARGB32_Premultiplied);
+    // In the image's own pixels, so a picture drawn for a high-density screen keeps its detail.
+    const QSize pixels = entry.plain.size();
+    QImage highlight(pixels, QImage::Format_ARGB32_Premultiplied);
     highlight.fill(Qt::transparent);
+    highlight.setDevicePixelRatio(entry.plain.devicePixelRatio());
     QImage shadow = highlight;
     const QRgb light = clBtnHighlight.toRgb();
     const QRgb dark = clBtnShadow.toRgb();
-    for (int y = 0; y < m_size.height(); ++y) {
+    for (int y = 0; y < pixels.height(); ++y) {
         const QRgb* from = reinterpret_cast<const QRgb*>(entry.plain.constScanLine(y));
         QRgb* lightLine = reinterpret_cast<QRgb*>(highlight.scanLine(y));
         QRgb* darkLine = reinterpret_cast<QRgb*>(shadow.scanLine(y));
-        for (int x = 0; x < m_size.width(); ++x) {
+        for (int x = 0; x < pixels.width(); ++x) {
             const QRgb p = from[x];
             if (entry.masked && BitmapOps::isKey(p, entry.key))
                 continue;

@@ -122,11 +122,12 @@ int TsuiCheckBox::PictureIndex() const
 QSize TsuiCheckBox::AutoSizeExtent() const
 {
     const QImage& picture = m_pictures[PictureIndex() - 1];
+    const QSize pictureSize = BitmapOps::logicalSize(picture);
     const QFontMetrics metrics(font());
     const int th = metrics.height();
     // Measured as written, "&" included.
     const int tw = metrics.horizontalAdvance(m_caption);
-    return QSize(picture.width() + tw + 8, std::max(th + 2, picture.height()) + 4);
+    return QSize(pictureSize.width() + tw + 8, std::max(th + 2, pictureSize.height()) + 4);
 }
 
 void TsuiCheckBox::applyAutoSize()
@@ -146,6 +147,7 @@ void TsuiCheckBox::PaintCheckBox(QPainter& painter, const QRect& rect) const
     const QSize size = rect.size();
     const QRect client(QPoint(0, 0), size);
     const QImage& picture = m_pictures[PictureIndex() - 1];
+    const QSize pictureSize = BitmapOps::logicalSize(picture);
 
     if (!m_transparent) {
         painter.fillRect(client, palette().color(QPalette::Active, backgroundRole()));
@@ -156,7 +158,7 @@ void TsuiCheckBox::PaintCheckBox(QPainter& painter, const QRect& rect) const
     }
 
     if (!picture.isNull()) {
-        const QPoint at(1, (size.height() - picture.height()) / 2);
+        const QPoint at(1, (size.height() - pictureSize.height()) / 2);
         if (GetPicTransparent())
             BitmapOps::drawKeyed(painter, at, picture, picture.pixel(0, picture.height() - 1));
         else
@@ -165,7 +167,7 @@ void TsuiCheckBox::PaintCheckBox(QPainter& painter, const QRect& rect) const
 
     painter.setFont(font());
     const int th = QFontMetrics(font()).height();
-    const int x = picture.width() + 4;
+    const int x = pictureSize.width() + 4;
     const int y = (size.height() - th) / 2;
     // The caption keeps the font colour when disabled: frames 3 and 4 carry the disabled look.
     painter.setPen(palette().color(QPalette::Active, foregroundRole()));
@@ -183,8 +185,9 @@ void TsuiCheckBox::paintEvent(QPaintEvent*)
         QMetaObject::invokeMethod(
             this, [this] { applyAutoSize(); }, Qt::QueuedConnection);
     }
-    if (m_buffer.size() != size()) {
-        m_buffer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF())) {
+        m_buffer = BitmapOps::deviceBuffer(
+            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
         m_buffer.fill(palette().color(QPalette::Active, backgroundRole()));
     }
     {

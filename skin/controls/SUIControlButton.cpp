@@ -46,11 +46,11 @@ void TsuiControlButton::fetch(QImage& frame, int number) const
 
 void TsuiControlButton::fitTo(const QImage& frame) const
 {
-    if (frame.isNull() || frame.size() == size())
+    if (frame.isNull() || BitmapOps::logicalSize(frame) == size())
         return;
     // The look is drawn from a const path; the size follows once this paint is done.
     auto* self = const_cast<TsuiControlButton*>(this);
-    const QRect bounds(x(), y(), frame.width(), frame.height());
+    const QRect bounds(QPoint(x(), y()), BitmapOps::logicalSize(frame));
     QMetaObject::invokeMethod(
         self, [self, bounds] { self->setBounds(bounds); }, Qt::QueuedConnection);
 }
@@ -60,7 +60,7 @@ void TsuiControlButton::fitNow()
     QImage frame;
     fetch(frame, m_picIndex);
     if (!frame.isNull())
-        setBounds(QRect(x(), y(), frame.width(), frame.height()));
+        setBounds(QRect(QPoint(x(), y()), BitmapOps::logicalSize(frame)));
 }
 
 void TsuiControlButton::UIStyleChanged()
@@ -81,6 +81,7 @@ void TsuiControlButton::PaintPic(QPainter& canvas, const QImage& frame, PaintSta
     std::optional<QRgb> key;
     if (PicTransparent())
         key = frame.pixel(0, 0);
-    BitmapOps::drawStretched(canvas, frame.rect(), frame, frame.rect(), key);
+    BitmapOps::drawStretched(
+        canvas, QRect(QPoint(0, 0), BitmapOps::logicalSize(frame)), frame, frame.rect(), key);
     fitTo(frame);
 }

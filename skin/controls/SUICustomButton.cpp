@@ -1,5 +1,6 @@
 #include "skin/controls/SUICustomButton.h"
 
+#include "framework/BitmapOps.h"
 #include "framework/ImageList.h"
 #include "framework/PainterStateGuard.h"
 #include "framework/TForm.h"
@@ -144,7 +145,7 @@ void TsuiCustomButton::AutoSizeChanged()
     // The style's own strip even under a file theme: a themed button keeps the built-in size.
     QImage strip;
     GetInsideThemeBitmap(UIStyle(), SuiItem::ButtonImage, &strip);
-    const QSize whole = strip.isNull() ? QSize(74, 21) : strip.size();
+    const QSize whole = strip.isNull() ? QSize(74, 21) : BitmapOps::logicalSize(strip);
     setBounds(QRect(x(), y(), whole.width() / 3, whole.height()));
 }
 
@@ -252,7 +253,8 @@ void TsuiCustomButton::PaintPic(QPainter& canvas, const QImage& frame, PaintStat
 {
     if (frame.isNull())
         return;
-    ImageList list(frame.width(), frame.height());
+    const QSize size = BitmapOps::logicalSize(frame);
+    ImageList list(size.width(), size.height());
     if (m_picTransparent)
         list.addMasked(frame, frame.pixel(0, 0));
     else
@@ -276,7 +278,9 @@ void TsuiCustomButton::DrawSkinFrame(QPainter& canvas, const QImage& frame, cons
     }
     if (slot->key != frame.cacheKey() || slot->size != size || slot->transparent != m_picTransparent
         || slot->image.isNull()) {
-        slot->image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        // At the frame's own scale: a high-density frame keeps its pixels.
+        slot->image = BitmapOps::deviceBuffer(
+            size, BitmapOps::pictureScale(frame), QImage::Format_ARGB32_Premultiplied);
         slot->image.fill(Qt::transparent);
         QPainter scaled(&slot->image);
         SpitDraw(frame, scaled, QRect(QPoint(0, 0), size), m_picTransparent);
@@ -349,8 +353,9 @@ void TsuiCustomButton::PaintButton(QPainter& painter, const QRect& rect) const
 void TsuiCustomButton::paintEvent(QPaintEvent*)
 {
     // The whole look is built off screen and copied in one draw, so no state change flickers.
-    if (m_buffer.size() != size()) {
-        m_buffer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF())) {
+        m_buffer = BitmapOps::deviceBuffer(
+            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
         m_buffer.fill(palette().color(QPalette::Active, backgroundRole()));
     }
     {

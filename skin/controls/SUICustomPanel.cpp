@@ -18,16 +18,18 @@ constexpr int kMinTileSide = 64;
 
 QImage widenedTile(const QImage& picture)
 {
-    const int nx = (kMinTileSide + picture.width() - 1) / picture.width();
-    const int ny = (kMinTileSide + picture.height() - 1) / picture.height();
+    const QSize size = BitmapOps::logicalSize(picture);
+    const int nx = (kMinTileSide + size.width() - 1) / size.width();
+    const int ny = (kMinTileSide + size.height() - 1) / size.height();
     if (nx <= 1 && ny <= 1)
         return picture;
-    QImage tile(picture.width() * nx, picture.height() * ny, QImage::Format_ARGB32_Premultiplied);
+    QImage tile = BitmapOps::deviceBuffer(QSize(size.width() * nx, size.height() * ny),
+        BitmapOps::pictureScale(picture), QImage::Format_ARGB32_Premultiplied);
     tile.fill(Qt::transparent);
     QPainter p(&tile);
     for (int x = 0; x < nx; ++x)
         for (int y = 0; y < ny; ++y)
-            p.drawImage(x * picture.width(), y * picture.height(), picture);
+            p.drawImage(x * size.width(), y * size.height(), picture);
     return tile;
 }
 
@@ -77,9 +79,9 @@ void TsuiCustomPanel::applyAutoSize()
     const TAlign a = Align();
     QRect r = geometry();
     if (a != TAlign::alTop && a != TAlign::alBottom && a != TAlign::alClient)
-        r.setWidth(m_picture.width());
+        r.setWidth(BitmapOps::logicalSize(m_picture).width());
     if (a != TAlign::alLeft && a != TAlign::alRight && a != TAlign::alClient)
-        r.setHeight(m_picture.height());
+        r.setHeight(BitmapOps::logicalSize(m_picture).height());
     setBounds(r);
 }
 
@@ -169,8 +171,9 @@ void TsuiCustomPanel::paintEvent(QPaintEvent*)
 {
     if (size().isEmpty())
         return;
-    if (m_buffer.size() != size())
-        m_buffer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF()))
+        m_buffer = BitmapOps::deviceBuffer(
+            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter canvas(&m_buffer);
         PaintPicturePanel(canvas, rect());

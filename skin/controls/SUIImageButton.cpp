@@ -31,7 +31,7 @@ void TsuiImageButton::setPicture(int which, const QImage& picture)
 void TsuiImageButton::AutoSizeChanged()
 {
     if (parentWidget() && AutoSize() && !m_pics[0].isNull())
-        setBounds(QRect(x(), y(), m_pics[0].width(), m_pics[0].height()));
+        setBounds(QRect(QPoint(x(), y()), BitmapOps::logicalSize(m_pics[0])));
 }
 
 void TsuiImageButton::PaintPic(QPainter& canvas, const QImage& frame, PaintState& state) const
@@ -41,7 +41,8 @@ void TsuiImageButton::PaintPic(QPainter& canvas, const QImage& frame, PaintState
     std::optional<QRgb> key;
     if (PicTransparent())
         key = frame.pixel(0, 0);
-    const QRect target = m_stretch ? QRect(QPoint(0, 0), state.size) : frame.rect();
+    const QRect target
+        = QRect(QPoint(0, 0), m_stretch ? state.size : BitmapOps::logicalSize(frame));
     BitmapOps::drawStretched(canvas, target, frame, frame.rect(), key);
 }
 

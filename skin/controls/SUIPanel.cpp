@@ -63,6 +63,7 @@ void TsuiPanel::SetFileTheme(TsuiFileTheme* theme)
 
 void TsuiPanel::styleReloaded()
 {
+    m_buttonStrip = GetSkinResource(QStringLiteral("PANEL_BUTTON"), m_theme.pictureScale());
     // A file theme given to a panel in a built-in style changes nothing until the style asks
     // for the file.
     if (m_assigningTheme && m_theme.uiStyle() != TsuiUIStyle::FromThemeFile)
@@ -191,8 +192,8 @@ bool TsuiPanel::buttonShown() const
 
 QRect TsuiPanel::ButtonHitRect() const
 {
-    const int bw = m_buttonStrip.width() / kButtonFrames;
-    const int bh = m_buttonStrip.height();
+    const int bw = BitmapOps::logicalSize(m_buttonStrip).width() / kButtonFrames;
+    const int bh = BitmapOps::logicalSize(m_buttonStrip).height();
     const int left = width() - 1 - bw - 4;
     const int top = (TitleHeight() - bh) / 2;
     return QRect(left, top, bw, bh);
@@ -234,8 +235,9 @@ void TsuiPanel::paintEvent(QPaintEvent*)
 {
     if (size().isEmpty())
         return;
-    if (m_buffer.size() != size())
-        m_buffer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF()))
+        m_buffer = BitmapOps::deviceBuffer(
+            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter canvas(&m_buffer);
         PaintTitledPanel(canvas, rect());

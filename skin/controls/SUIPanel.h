@@ -3,6 +3,7 @@
 // on a timer, so the event loop is never held up and a destroyed panel simply stops animating.
 #pragma once
 
+#include "framework/BitmapOps.h"
 #include "framework/Event.h"
 #include "framework/TPanel.h"
 #include "skin/styles/SuiThemedControl.h"
@@ -61,7 +62,7 @@ public:
     void SetStepInterval(int milliseconds) { m_timer.setInterval(qMax(0, milliseconds)); }
 
     QImage TitleBitmap() const { return m_title; }
-    int TitleHeight() const { return m_title.height(); }
+    int TitleHeight() const { return BitmapOps::logicalSize(m_title).height(); }
     // Where the push/pop button reacts to the mouse (all four edges included).
     QRect ButtonHitRect() const;
     bool ButtonHover() const { return m_buttonHover; }

@@ -104,8 +104,8 @@ void TsuiScrollBar::UpdateSliderPic()
         if (length <= 0)
             return;
     }
-    const QSize size
-        = vertical ? QSize(m_thumbStart.width(), length) : QSize(length, m_thumbStart.height());
+    const QSize size = vertical ? QSize(BitmapOps::logicalSize(m_thumbStart).width(), length)
+                                : QSize(length, BitmapOps::logicalSize(m_thumbStart).height());
     const QImage thumb = BuildScrollThumb(m_thumbStart, m_thumbMiddle, m_thumbEnd, size, vertical);
     m_track->SetSliderImage(thumb);
     m_track->UpdateSliderSize();

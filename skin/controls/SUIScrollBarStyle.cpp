@@ -1,5 +1,6 @@
 #include "skin/controls/SUIScrollBarStyle.h"
 
+#include "framework/BitmapOps.h"
 #include "framework/PainterStateGuard.h"
 #include "framework/TColor.h"
 #include "skin/controls/SUIScrollThumb.h"
@@ -24,23 +25,26 @@ constexpr int ShortestThumb = 18; // as the skinned scroll bar's fixed thumb: sm
 SuiScrollBarStyle::SuiScrollBarStyle(TsuiUIStyle style)
 {
     m_background = TColor(GetInsideThemeColor(style, SuiItem::ScrollBarBackgroundColor)).toQColor();
+    // One style serves every scroll area of the program: its pictures follow the application's
+    // highest device pixel ratio.
+    const int scale = SkinPictureScale(nullptr);
     for (int i = 0; i < 6; ++i) {
         GetInsideThemeBitmap(
-            style, SuiItem::ScrollBarButtonImage, &m_vertical.buttons[i], 6, i + 1);
+            style, SuiItem::ScrollBarButtonImage, &m_vertical.buttons[i], 6, i + 1, scale);
         m_horizontal.buttons[i] = m_vertical.buttons[i];
         if (!m_horizontal.buttons[i].isNull())
             RoundPicture(m_horizontal.buttons[i]);
     }
     for (int i = 0; i < 3; ++i) {
         GetInsideThemeBitmap(
-            style, SuiItem::ScrollBarSliderImage, &m_horizontal.thumb[i], 3, i + 1);
+            style, SuiItem::ScrollBarSliderImage, &m_horizontal.thumb[i], 3, i + 1, scale);
         m_vertical.thumb[i] = m_horizontal.thumb[i];
         if (!m_vertical.thumb[i].isNull())
             RoundPicture3(m_vertical.thumb[i]);
     }
     if (!m_vertical.buttons[0].isNull()) {
-        m_thickness = m_vertical.buttons[0].width();
-        m_buttonLength = m_vertical.buttons[0].height();
+        m_thickness = BitmapOps::logicalSize(m_vertical.buttons[0]).width();
+        m_buttonLength = BitmapOps::logicalSize(m_vertical.buttons[0]).height();
     }
 }
 
@@ -154,7 +158,8 @@ void SuiScrollBarStyle::drawComplexControl(ComplexControl control,
     const QRect slider = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget);
     const bool vertical = bar->orientation == Qt::Vertical;
     const QImage& start = pics.thumb[0];
-    const int across = vertical ? start.width() : start.height();
+    const int across
+        = vertical ? BitmapOps::logicalSize(start).width() : BitmapOps::logicalSize(start).height();
     const QSize size = vertical ? QSize(across, slider.height()) : QSize(slider.width(), across);
     const QImage thumb = BuildScrollThumb(start, pics.thumb[1], pics.thumb[2], size, vertical);
     if (thumb.isNull())

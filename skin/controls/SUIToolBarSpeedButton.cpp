@@ -31,7 +31,8 @@ void TsuiToolBarSpeedButton::PaintButton(QPainter& painter, const QRect& rect) c
 
 void TsuiToolBarSpeedButton::paintEvent(QPaintEvent*)
 {
-    QImage buffer(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage buffer
+        = BitmapOps::deviceBuffer(size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter canvas(&buffer);
         PaintButton(canvas, rect());

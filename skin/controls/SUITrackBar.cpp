@@ -1,5 +1,6 @@
 #include "skin/controls/SUITrackBar.h"
 
+#include "framework/BitmapOps.h"
 #include "framework/PainterStateGuard.h"
 #include "framework/TextDraw.h"
 #include "skin/controls/SUIImagePanel.h"
@@ -73,11 +74,14 @@ void TsuiTrackBar::prepareBarBitmap()
         m_barBitmap = QImage();
         return;
     }
-    m_barBitmap = QImage(length, m_barImage.height(), QImage::Format_RGB32);
+    // At the bar picture's scale; the layout is in logical pixels.
+    const int thickness = BitmapOps::logicalSize(m_barImage).height();
+    m_barBitmap = BitmapOps::deviceBuffer(
+        QSize(length, thickness), BitmapOps::pictureScale(m_barImage), QImage::Format_RGB32);
     m_barBitmap.fill(Color());
     {
         QPainter canvas(&m_barBitmap);
-        SpitDrawHorizontal(m_barImage, canvas, m_barBitmap.rect(), false);
+        SpitDrawHorizontal(m_barImage, canvas, QRect(0, 0, length, thickness), false);
     }
     if (m_orientation == suiVertical)
         RoundPicture(m_barBitmap);
@@ -90,7 +94,7 @@ void TsuiTrackBar::UpdateControl()
         return;
     m_updating = true;
     UpdatePicture();
-    const int bar = m_barImage.isNull() ? 0 : m_barImage.height();
+    const int bar = m_barImage.isNull() ? 0 : BitmapOps::logicalSize(m_barImage).height();
     if (m_orientation == suiHorizontal)
         setBounds(QRect(x(), y(), width(), std::max(bar, m_slider->height())));
     else
@@ -417,7 +421,7 @@ void TsuiTrackBar::paintLook(QPainter& painter, const QSize& size) const
     if (m_transparent)
         DoTrans(painter, const_cast<TsuiTrackBar*>(this));
     if (!m_barBitmap.isNull()) {
-        const int bar = m_barImage.height();
+        const int bar = BitmapOps::logicalSize(m_barImage).height();
         const QPoint at = m_orientation == suiHorizontal ? QPoint(0, (size.height() - bar) / 2)
                                                          : QPoint((size.width() - bar) / 2, 0);
         painter.drawImage(at, m_barBitmap);
@@ -432,8 +436,9 @@ void TsuiTrackBar::paintEvent(QPaintEvent*)
 {
     if (size().isEmpty())
         return;
-    if (m_buffer.size() != size())
-        m_buffer = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF()))
+        m_buffer = BitmapOps::deviceBuffer(
+            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter canvas(&m_buffer);
         paintLook(canvas, size());

@@ -138,7 +138,8 @@ void TsuiProgressBar::PaintBar(QPainter& painter, const QRect& rect) const
     const int h = rect.height();
     if (w <= 0 || h <= 0)
         return;
-    QImage buffer(w, h, QImage::Format_RGB32);
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    QImage buffer = BitmapOps::deviceBuffer(QSize(w, h), ratio, QImage::Format_RGB32);
     buffer.fill(m_color.toQColor());
     {
         QPainter canvas(&buffer);
@@ -169,7 +170,7 @@ void TsuiProgressBar::PaintBar(QPainter& painter, const QRect& rect) const
             canvas.setPen(m_captionColor.toQColor());
             canvas.drawText(QPoint((w - tw) / 2, (h - th) / 2 + metrics.ascent()), m_caption);
         }
-        FrameRect(canvas, buffer.rect(), m_borderColor.toQColor());
+        FrameRect(canvas, QRect(0, 0, w, h), m_borderColor.toQColor());
     }
     painter.drawImage(rect.topLeft(), buffer);
 }

@@ -4,6 +4,7 @@
 #include "skin/styles/Suiresdef.h"
 #include "skin/styles/TsuiFileTheme.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QWidget>
 #include <string_view>
@@ -53,20 +54,45 @@ bool IsTsuiForm(const QObject* object)
     return false;
 }
 
-QImage GetSkinResource(const QString& name)
+QImage GetSkinResource(const QString& name, int scale)
 {
     initSkinResources();
-    static QHash<QString, QImage> cache;
-    const auto found = cache.constFind(name);
-    if (found != cache.constEnd())
+    scale = scale >= 2 ? 2 : 1;
+    static QHash<QString, QImage> cache[2];
+    QHash<QString, QImage>& pictures = cache[scale - 1];
+    const auto found = pictures.constFind(name);
+    if (found != pictures.constEnd())
         return *found;
-    QImage image(QStringLiteral(":/skin/") + name + QStringLiteral(".bmp"));
-    cache.insert(name, image);
+    QImage image;
+    if (scale == 2) {
+        image = QImage(QStringLiteral(":/skin/") + name + QStringLiteral("@2x.bmp"));
+        // The twin must keep the layout exactly; one that does not is not used.
+        const QImage single = GetSkinResource(name, 1);
+        if (image.size() != single.size() * 2)
+            image = single;
+        else
+            image.setDevicePixelRatio(2);
+    } else {
+        image = QImage(QStringLiteral(":/skin/") + name + QStringLiteral(".bmp"));
+    }
+    pictures.insert(name, image);
     return image;
 }
 
+int SkinPictureScale(qreal devicePixelRatio)
+{
+    return devicePixelRatio >= 2 ? 2 : 1;
+}
+
+int SkinPictureScale(const QObject* control)
+{
+    if (control && control->isWidgetType())
+        return SkinPictureScale(static_cast<const QWidget*>(control)->devicePixelRatioF());
+    return SkinPictureScale(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+}
+
 void GetInsideThemeBitmap(
-    TsuiUIStyle style, int index, QImage* target, int frameCount, int frameNumber)
+    TsuiUIStyle style, int index, QImage* target, int frameCount, int frameNumber, int scale)
 {
     if (!target)
         return;
@@ -74,7 +100,8 @@ void GetInsideThemeBitmap(
     if (found.kind != TsuiType::Str || !found.value)
         return;
     const QImage strip = GetSkinResource(
-        QString::fromLatin1(found.value->image.data(), qsizetype(found.value->image.size())));
+        QString::fromLatin1(found.value->image.data(), qsizetype(found.value->image.size())),
+        scale);
     if (frameCount == 0)
         *target = strip;
     else

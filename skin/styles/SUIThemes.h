@@ -41,9 +41,10 @@ using SuiThemes::TsuiUIStyle;
 // bitmap left as it was.
 //
 // With frameCount 0 the target receives the whole strip; otherwise frame `frameNumber`
-// (1-based from the left) of `frameCount` equal frames. A null target is ignored.
-void GetInsideThemeBitmap(
-    TsuiUIStyle style, int index, QImage* target, int frameCount = 0, int frameNumber = 0);
+// (1-based from the left) of `frameCount` equal frames. A null target is ignored. At `scale` 2
+// the picture is the @2x one (device pixel ratio 2, the same logical size and frames).
+void GetInsideThemeBitmap(TsuiUIStyle style, int index, QImage* target, int frameCount = 0,
+    int frameNumber = 0, int scale = 1);
 uint32_t GetInsideThemeColor(TsuiUIStyle style, int index); // 0x00BBGGRR
 int32_t GetInsideThemeInt(TsuiUIStyle style, int index);
 bool GetInsideThemeBool(TsuiUIStyle style, int index);
@@ -67,5 +68,15 @@ TsuiUIStyle GetSUIFormStyle(QObject* owner);
 bool UsingFileTheme(TsuiFileTheme* fileTheme, TsuiUIStyle style, TsuiUIStyle& effective);
 
 // A bitmap resource of the skin by name ("MENU_CHECKED"); a null image when there is none.
-// Decoded images are cached, and QImage shares them, so repeated lookups are cheap.
-QImage GetSkinResource(const QString& name);
+// Decoded images are cached, and QImage shares them, so repeated lookups are cheap. At `scale`
+// 2 it is the picture drawn at twice the size, with device pixel ratio 2, so its logical size
+// and every pixel rule stay those of the 1x picture; a picture without such a twin comes at 1x.
+QImage GetSkinResource(const QString& name, int scale = 1);
+
+// The scale skin pictures are taken at for a device pixel ratio: the @2x pictures from a ratio
+// of 2 on (Qt scales them further above 2), the 1x ones below; a ratio of 1.5 shows the 1x
+// pictures scaled as before.
+int SkinPictureScale(qreal devicePixelRatio);
+// For a widget, its own ratio (that of the screen its window is on); for anything else the
+// application's highest.
+int SkinPictureScale(const QObject* control);

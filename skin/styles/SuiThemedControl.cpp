@@ -2,8 +2,46 @@
 
 #include "skin/accessibility/SkinAccessibility.h"
 
+#include <QEvent>
 #include <QVariant>
 #include <QWidget>
+
+namespace {
+
+// Watches a control for the moments its screen, and so its device pixel ratio, can change: when
+// it is shown, moved to another parent, or its window to another screen (Qt tells every widget
+// of the window then).
+class PictureScaleWatch final : public QObject {
+public:
+    PictureScaleWatch(QObject* control, SuiThemedControl* theme)
+        : QObject(control)
+        , m_theme(theme)
+    {
+        control->installEventFilter(this);
+    }
+    void forget() { m_theme = nullptr; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::ParentChange:
+        case QEvent::ScreenChangeInternal:
+            if (m_theme && watched == parent())
+                m_theme->checkPictureScale();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    SuiThemedControl* m_theme;
+};
+
+} // namespace
 
 SuiThemedControl::SuiThemedControl(QObject* control, ReloadHook reload)
     : m_control(control)
@@ -12,11 +50,22 @@ SuiThemedControl::SuiThemedControl(QObject* control, ReloadHook reload)
     // Every skinned component has one of these, so screen readers meet the skin's accessible
     // interfaces from the first skinned window on, without a call from the program.
     InstallSkinAccessibility();
+    if (control && control->isWidgetType())
+        m_scaleWatch = new PictureScaleWatch(control, this);
 }
 
 SuiThemedControl::~SuiThemedControl()
 {
     QObject::disconnect(m_removal);
+    // The watch belongs to the control and may outlive this helper by a few events.
+    if (m_scaleWatch)
+        static_cast<PictureScaleWatch*>(m_scaleWatch.data())->forget();
+}
+
+void SuiThemedControl::checkPictureScale()
+{
+    if (SkinPictureScale(m_control) != m_scale)
+        setUIStyle(m_style);
 }
 
 QObject* SuiThemedControl::ownerOf(QObject* control)
@@ -43,6 +92,7 @@ void SuiThemedControl::setUIStyle(TsuiUIStyle style)
 {
     m_style = style;
     m_usingFile = UsingFileTheme(m_fileTheme.data(), style, m_effective);
+    m_scale = SkinPictureScale(m_control);
     if (m_reload)
         m_reload();
 }
@@ -104,5 +154,5 @@ void SuiThemedControl::bitmap(int index, QImage& target, int frameCount, int fra
             m_fileTheme->GetBitmap(index, target, frameCount, frameNumber);
         return;
     }
-    GetInsideThemeBitmap(m_effective, index, &target, frameCount, frameNumber);
+    GetInsideThemeBitmap(m_effective, index, &target, frameCount, frameNumber, m_scale);
 }

@@ -51,7 +51,14 @@ public:
     uint32_t color(int index) const;
     int32_t integer(int index) const;
     bool flag(int index) const;
+    // Built-in pictures come at the picture scale of the control's screen (@2x from a device
+    // pixel ratio of 2 on); file themes carry only 1x pictures, which Qt scales.
     void bitmap(int index, QImage& target, int frameCount = 0, int frameNumber = 0) const;
+    // The picture scale the control's pictures were last loaded at.
+    int pictureScale() const { return m_scale; }
+    // Reloads when the control's picture scale is no longer the one loaded (it moved to a screen
+    // of another density). The control's own watcher calls it; cheap when nothing changed.
+    void checkPictureScale();
 
 private:
     void fileThemeRemoved(QObject* theme);
@@ -63,4 +70,6 @@ private:
     bool m_usingFile = false;
     QPointer<TsuiFileTheme> m_fileTheme;
     QMetaObject::Connection m_removal;
+    int m_scale = 1;
+    QPointer<QObject> m_scaleWatch; // owned by the control
 };

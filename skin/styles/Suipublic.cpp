@@ -75,16 +75,22 @@ QRect visiblePart(const QPainter& canvas, const QRect& area)
         visible &= canvas.clipBoundingRect().toAlignedRect();
     const QTransform& transform = canvas.worldTransform();
     if (canvas.device() && transform.type() <= QTransform::TxTranslate) {
-        // One pixel of slack on each side for fractional origins.
-        const QRect device(0, 0, canvas.device()->width(), canvas.device()->height());
+        // One pixel of slack on each side for fractional origins. The device's size in logical
+        // pixels, as the painter's coordinates are.
+        const qreal ratio = std::max(1.0, canvas.device()->devicePixelRatioF());
+        const QRect device(0, 0, qCeil(canvas.device()->width() / ratio),
+            qCeil(canvas.device()->height() / ratio));
         visible &= device.translated(-qFloor(transform.dx()), -qFloor(transform.dy()))
                        .adjusted(-1, -1, 1, 1);
     }
     return visible;
 }
 
+// Pieces are in logical pixels; they are composed at the source's scale, so a picture drawn for
+// a high-density screen keeps its pixels.
 void drawPieces(QPainter& canvas, const QImage& source, const Piece* pieces, size_t count)
 {
+    const int s = BitmapOps::pictureScale(source);
     QRect area;
     for (size_t i = 0; i < count; ++i)
         area |= pieces[i].target.rect();
@@ -95,14 +101,16 @@ void drawPieces(QPainter& canvas, const QImage& source, const Piece* pieces, siz
     // printing engines may keep it, so they get an image of their own.
     const bool raster
         = canvas.paintEngine() && canvas.paintEngine()->type() == QPaintEngine::Raster;
-    QImage buffer = raster ? composeBuffer(visible.size())
-                           : QImage(visible.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage buffer = raster ? composeBuffer(visible.size() * s)
+                           : QImage(visible.size() * s, QImage::Format_ARGB32_Premultiplied);
     if (!raster)
         buffer.fill(Qt::transparent);
     const QPoint offset = -visible.topLeft();
+    auto scaled = [s](const QRect& r) { return QRect(r.topLeft() * s, r.size() * s); };
     for (size_t i = 0; i < count; ++i)
-        BitmapOps::stretchBlt(buffer, pieces[i].target.rect().translated(offset), source,
-            pieces[i].source.rect(), pieces[i].key);
+        BitmapOps::stretchBlt(buffer, scaled(pieces[i].target.rect().translated(offset)), source,
+            scaled(pieces[i].source.rect()), pieces[i].key);
+    buffer.setDevicePixelRatio(s);
     canvas.drawImage(visible.topLeft(), buffer);
 }
 
@@ -140,8 +148,9 @@ void SpitBitmap(const QImage& source, QImage& destination, int count, int index)
         destination = QImage();
         return;
     }
-    destination
-        = BitmapOps::stripFrame(source, QSize(source.width() / count, source.height()), index - 1);
+    const QSize logical = BitmapOps::logicalSize(source);
+    destination = BitmapOps::stripFrame(
+        source, QSize(logical.width() / count, logical.height()), index - 1);
 }
 
 void SpitDraw(const QImage& bitmap, QPainter& canvas, const QRect& r, bool transparent)
@@ -149,8 +158,9 @@ void SpitDraw(const QImage& bitmap, QPainter& canvas, const QRect& r, bool trans
     if (bitmap.isNull() || r.width() <= 0 || r.height() <= 0)
         return;
     const QImage source = BitmapOps::readable(bitmap);
-    const int Wb = source.width();
-    const int Hb = source.height();
+    // The rules run in logical pixels; drawPieces cuts a high-density picture to match.
+    const int Wb = BitmapOps::logicalSize(source).width();
+    const int Hb = BitmapOps::logicalSize(source).height();
     const int wb = Wb / 2;
     const int hb = Hb / 2;
     const int hw = r.width() / 2;
@@ -216,12 +226,13 @@ void SpitDraw(const QImage& bitmap, QPainter& canvas, const QRect& r, bool trans
 
 void SpitDrawHorizontal(const QImage& bitmap, QPainter& canvas, const QRect& r, bool keyFromCorner)
 {
-    const int frameWidth = bitmap.width() / 3;
-    if (frameWidth <= 0 || bitmap.height() <= 0)
+    const QSize logical = BitmapOps::logicalSize(bitmap);
+    const int frameWidth = logical.width() / 3;
+    if (frameWidth <= 0 || logical.height() <= 0)
         return;
     const QImage source = BitmapOps::readable(bitmap);
     const QRgb key = keyFromCorner ? source.pixel(0, 0) : BitmapOps::MagentaKey;
-    ImageList frames(frameWidth, source.height());
+    ImageList frames(frameWidth, logical.height());
     frames.addMasked(source, key);
     const int right = r.x() + r.width();
     frames.draw(canvas, QPoint(r.x(), r.y()), 0);
@@ -234,8 +245,8 @@ void SpitDrawHorizontal(const QImage& bitmap, QPainter& canvas, const QRect& r, 
 
 void TileDraw(QPainter& canvas, const QImage& picture, const QRect& r)
 {
-    const int pw = picture.width();
-    const int ph = picture.height();
+    const int pw = BitmapOps::logicalSize(picture).width();
+    const int ph = BitmapOps::logicalSize(picture).height();
     if (pw <= 0 || ph <= 0)
         return;
     for (int x = 0; x < r.width() + pw; x += pw)
@@ -272,6 +283,7 @@ void RoundPicture2(QImage& bitmap)
         for (int i = 0; i < std::min(W, H); ++i)
             to[i] = from[i];
     }
+    work.setDevicePixelRatio(source.devicePixelRatio());
     bitmap = work.convertToFormat(bitmap.format());
 }
 
@@ -320,7 +332,10 @@ QRegion BitmapWindowRegion(const QImage& bitmap, QRgb transparent)
     if (bitmap.isNull())
         return {};
     const QImage source = BitmapOps::readable(bitmap);
-    const int width = source.width();
+    // A window is shaped in logical pixels: a high-density picture is read on its logical grid.
+    const int scale = BitmapOps::pictureScale(source);
+    const int width = BitmapOps::logicalSize(source).width();
+    const int height = BitmapOps::logicalSize(source).height();
 
     // Rows with the same runs one under another merge into one band, the form QRegion keeps.
     std::vector<QRect> rects;
@@ -332,14 +347,14 @@ QRegion BitmapWindowRegion(const QImage& bitmap, QRgb transparent)
             rects.emplace_back(start, bandTop, end - start + 1, bandBottom - bandTop);
         band.clear();
     };
-    for (int y = 0; y < source.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         row.clear();
-        const QRgb* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        const QRgb* line = reinterpret_cast<const QRgb*>(source.constScanLine(y * scale));
         int start = -1;
         int end = -1;
         for (int x = 0; x < width; ++x) {
             // The last column closes the run without joining it.
-            if (BitmapOps::isKey(line[x], transparent) || x == width - 1) {
+            if (BitmapOps::isKey(line[x * scale], transparent) || x == width - 1) {
                 if (start >= 0)
                     row.emplace_back(start, end);
                 start = -1;
@@ -355,7 +370,7 @@ QRegion BitmapWindowRegion(const QImage& bitmap, QRgb transparent)
             bandTop = y;
         }
     }
-    flush(source.height());
+    flush(height);
 
     QRegion region;
     if (!rects.empty())

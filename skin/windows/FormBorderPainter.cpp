@@ -21,12 +21,18 @@ void paintTopFromPictures(QPainter& painter, const FormBorderLook& look, int bw)
     const QImage& l = look.leftImage;
     const QImage& rt = look.rightImage;
     const QImage& c = look.centerImage;
+    // Positions follow the pictures' logical sizes; the work bitmaps take the pictures' scale,
+    // so high-density pictures keep their pixels.
+    const QSize ls = BitmapOps::logicalSize(l);
+    const int rtWidth = BitmapOps::logicalSize(rt).width();
+    const int scale = BitmapOps::pictureScale(l);
 
     // The side strips: one bitmap band - BW wide and as high as the left picture, shared by both.
     const int band = look.sideBand;
     const int stripWidth = band - bw;
-    if (stripWidth > 0 && l.height() > 0) {
-        QImage strip(stripWidth, l.height(), QImage::Format_RGB32);
+    if (stripWidth > 0 && ls.height() > 0) {
+        QImage strip
+            = BitmapOps::deviceBuffer(QSize(stripWidth, ls.height()), scale, QImage::Format_RGB32);
         strip.fill(look.color);
         {
             QPainter p(&strip);
@@ -35,10 +41,10 @@ void paintTopFromPictures(QPainter& painter, const FormBorderLook& look, int bw)
         painter.drawImage(bw, 0, strip);
         {
             QPainter p(&strip);
-            if (rt.width() >= band)
-                p.drawImage(band - 1 - rt.width(), 0, rt);
+            if (rtWidth >= band)
+                p.drawImage(band - 1 - rtWidth, 0, rt);
             else if (!rt.isNull())
-                BitmapOps::drawStretched(p, strip.rect(), rt, rt.rect());
+                BitmapOps::drawStretched(p, QRect(0, 0, stripWidth, ls.height()), rt, rt.rect());
         }
         painter.drawImage(w - band, 0, strip);
     }
@@ -46,14 +52,14 @@ void paintTopFromPictures(QPainter& painter, const FormBorderLook& look, int bw)
     // The top band: each picture column lands on the window column the title bar gives it.
     const int bandWidth = w - 5;
     if (bandWidth > 0) {
-        QImage band(bandWidth, 3, QImage::Format_RGB32);
+        QImage band = BitmapOps::deviceBuffer(QSize(bandWidth, 3), scale, QImage::Format_RGB32);
         band.fill(look.color);
         {
             QPainter p(&band);
             p.drawImage(-2, 0, l);
-            p.drawImage(bandWidth - rt.width() + 3, 0, rt);
-            const QRect centre(
-                QPoint(l.width() - 2, 0), QPoint(bandWidth - rt.width() + 3 - 1, c.height() - 1));
+            p.drawImage(bandWidth - rtWidth + 3, 0, rt);
+            const QRect centre(QPoint(ls.width() - 2, 0),
+                QPoint(bandWidth - rtWidth + 3 - 1, BitmapOps::logicalSize(c).height() - 1));
             if (!c.isNull() && centre.isValid())
                 BitmapOps::drawStretched(p, centre, c, c.rect());
         }
@@ -64,9 +70,15 @@ void paintTopFromPictures(QPainter& painter, const FormBorderLook& look, int bw)
         // Single-pixel points of a cosmetic pen without antialiasing land exactly on their pixel.
         const QList<QPoint> arcs = FormCornerArcPixels(w, look.roundCorner);
         painter.save();
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(look.borderColor, 0));
-        painter.drawPoints(arcs.constData(), int(arcs.size()));
+        if (painter.device() && painter.device()->devicePixelRatioF() > 1) {
+            // On a high-density device a cosmetic point is one device pixel, not the logical one.
+            for (const QPoint& at : arcs)
+                painter.fillRect(QRect(at, QSize(1, 1)), look.borderColor);
+        } else {
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setPen(QPen(look.borderColor, 0));
+            painter.drawPoints(arcs.constData(), int(arcs.size()));
+        }
         painter.restore();
     }
 }

@@ -143,7 +143,8 @@ void FormMenuBar::paintBar(QPainter& painter, const QRect& rect) const
 {
     painter.fillRect(rect, m_look.barColor);
     if (m_look.macOS) {
-        const QImage picture = GetSkinResource(QStringLiteral("MACOS_MENU_BAR"));
+        const QImage picture
+            = GetSkinResource(QStringLiteral("MACOS_MENU_BAR"), SkinPictureScale(this));
         if (!picture.isNull())
             BitmapOps::drawStretched(painter, rect, picture, picture.rect());
     }
@@ -160,13 +161,15 @@ void FormMenuBar::paintButton(
     QRect r = button.rect;
     if (state != ButtonState::Normal && look.macOS) {
         // Composed off-screen at the button's size, as one picture.
-        QImage buffer(r.size(), QImage::Format_RGB32);
+        const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+        QImage buffer = BitmapOps::deviceBuffer(r.size(), ratio, QImage::Format_RGB32);
         buffer.fill(look.barColor);
         {
             QPainter p(&buffer);
-            const QImage picture = GetSkinResource(QStringLiteral("MACOS_MENU_SELECT"));
+            const QImage picture
+                = GetSkinResource(QStringLiteral("MACOS_MENU_SELECT"), SkinPictureScale(ratio));
             if (!picture.isNull())
-                BitmapOps::drawStretched(p, buffer.rect(), picture, picture.rect());
+                BitmapOps::drawStretched(p, QRect(QPoint(0, 0), r.size()), picture, picture.rect());
             p.setFont(look.font);
             p.setPen(look.selectedFontColor);
             QRect text(0, 0, r.width(), r.height() + 2);

@@ -525,9 +525,9 @@ QImage TsuiForm::clientTile() const
 {
     const TsuiUIStyle style = UIStyle();
     if (style == TsuiUIStyle::MacOS)
-        return GetSkinResource(QStringLiteral("MACOS_FORM_BACKGROUND"));
+        return GetSkinResource(QStringLiteral("MACOS_FORM_BACKGROUND"), SkinPictureScale(this));
     if (style == TsuiUIStyle::Protein)
-        return GetSkinResource(QStringLiteral("PROTEIN_FORM_BACKGROUND"));
+        return GetSkinResource(QStringLiteral("PROTEIN_FORM_BACKGROUND"), SkinPictureScale(this));
     return QImage();
 }
 

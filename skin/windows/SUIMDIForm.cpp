@@ -404,7 +404,8 @@ void TsuiMDIForm::CreateMenuBar()
     m_menuBar->installEventFilter(this);
     m_menuPanel->installEventFilter(this);
 
-    const QImage strip = GetSkinResource(QStringLiteral("MDI_CONTROL_BUTTON"));
+    const QImage strip
+        = GetSkinResource(QStringLiteral("MDI_CONTROL_BUTTON"), SkinPictureScale(nullptr));
     // The buttons show only a glyph; screen readers announce what each one does.
     static const char* const kButtonNames[] = { "Minimize", "Restore", "Close" };
     for (int which = Minimize; which <= Close; ++which) {

@@ -1,5 +1,6 @@
 #include "skin/windows/SUITitleBar.h"
 
+#include "framework/BitmapOps.h"
 #include "framework/ComponentRegistry.h"
 #include "framework/TForm.h"
 #include "skin/styles/Suiresdef.h"
@@ -103,7 +104,7 @@ void TsuiTitleBar::applyStyle()
     m_rightBtnXOffset = m_theme.integer(TitleBarButtonRightOffsetInt);
     QImage strip;
     m_theme.bitmap(TitleBarButtonImage, strip);
-    m_buttonStripHeight = strip.height();
+    m_buttonStripHeight = BitmapOps::logicalSize(strip).height();
     m_styleButtonTop = m_theme.integer(TitleBarButtonTopInt);
     if (QWidget* form = Form()) {
         // A theme without the item gives -1: no constraint then.
@@ -146,7 +147,8 @@ int TsuiTitleBar::PreferredHeight() const
 {
     if (m_sections->Count() == 0)
         return 0;
-    const int height = m_sections->Section(0)->Picture().height() - (InForm() ? kFrameBand : 0);
+    const int height = BitmapOps::logicalSize(m_sections->Section(0)->Picture()).height()
+        - (InForm() ? kFrameBand : 0);
     return std::max(0, height);
 }
 

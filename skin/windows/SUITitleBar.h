@@ -45,6 +45,8 @@ public:
     bool Custom() const { return m_custom; }
     void SetCustom(bool custom) { m_custom = custom; }
     TsuiFileTheme* FileTheme() const { return m_theme.fileTheme(); }
+    // The scale the bar's skin pictures are loaded at; its buttons load theirs at the same.
+    int PictureScale() const { return m_theme.pictureScale(); }
     // Re-applies the style with the new theme; the caption colour stays as it is.
     void SetFileTheme(TsuiFileTheme* theme);
     TsuiUIStyle UIStyle() const { return m_theme.uiStyle(); }

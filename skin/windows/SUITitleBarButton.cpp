@@ -114,8 +114,8 @@ void TsuiTitleBarButton::loadPicture(QImage& target, int frame) const
     if (UsingFileTheme(theme, m_style, effective))
         theme->GetBitmap(SuiThemes::SuiItem::TitleBarButtonImage, target, kStripFrames, frame);
     else
-        GetInsideThemeBitmap(
-            effective, SuiThemes::SuiItem::TitleBarButtonImage, &target, kStripFrames, frame);
+        GetInsideThemeBitmap(effective, SuiThemes::SuiItem::TitleBarButtonImage, &target,
+            kStripFrames, frame, bar ? bar->PictureScale() : 1);
 }
 
 void TsuiTitleBarButton::loadFrames(int first)

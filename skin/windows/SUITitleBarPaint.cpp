@@ -25,13 +25,14 @@ TsuiTitleBar::ButtonLayout TsuiTitleBar::LayoutButtons() const
             layout.controlBox.index = i; // the last visible one counts
             continue;
         }
-        const QSize size = button->PicNormal().size();
+        const QSize size = BitmapOps::logicalSize(button->PicNormal());
         x -= size.width() + m_buttonInterval + 1;
         layout.right.append({ i, QRect(QPoint(x, ButtonTop()), size) });
     }
     int left = m_leftBtnXOffset;
     if (layout.controlBox.index >= 0) {
-        const QSize size = m_buttons->Button(layout.controlBox.index)->PicNormal().size();
+        const QSize size
+            = BitmapOps::logicalSize(m_buttons->Button(layout.controlBox.index)->PicNormal());
         layout.controlBox.rect = QRect(QPoint(left, ButtonTop()), size);
         left += m_drawAppIcon ? kAppIconCell : size.width() + kControlBoxGap;
     }
@@ -150,8 +151,9 @@ QImage TsuiTitleBar::Render()
     // Hovering, a resize or a changed caption redraws buttons and caption over the kept
     // sections; the sections are stretched again only when their own inputs change.
     SectionsKey sections = sectionsKey();
-    if (m_sectionsKey != sections) {
-        m_sectionsImage = QImage(size(), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    if (m_sectionsKey != sections || BitmapOps::bufferOutdated(m_sectionsImage, size(), ratio)) {
+        m_sectionsImage = BitmapOps::deviceBuffer(size(), ratio, QImage::Format_RGB32);
         // Rows and columns no picture covers show the window colour rather than stale memory.
         m_sectionsImage.fill(palette().color(QPalette::Window));
         DrawSectionsTo(m_sectionsImage);
@@ -184,11 +186,12 @@ void TsuiTitleBar::DrawSectionsTo(QImage& bitmap) const
     if (count >= 1) {
         const QImage& left = m_sections->Section(0)->Picture();
         painter.drawImage(dx, dy, left);
-        x1 = left.width() + dx;
+        x1 = BitmapOps::logicalSize(left).width() + dx;
     }
     if (count >= 2) {
         const QImage& right = m_sections->Section(1)->Picture();
-        x2 = bitmap.width() - right.width() - dx;
+        x2 = qRound(bitmap.deviceIndependentSize().width()) - BitmapOps::logicalSize(right).width()
+            - dx;
         painter.drawImage(x2, dy, right);
     }
     if (count >= 3) {
@@ -196,8 +199,9 @@ void TsuiTitleBar::DrawSectionsTo(QImage& bitmap) const
         // A bar narrower than its end pictures leaves no room: nothing is stretched (a negative
         // width would mirror the picture).
         if (!centre.isNull() && x2 > x1)
-            BitmapOps::drawStretched(
-                painter, QRect(x1, dy, x2 - x1, centre.height()), centre, centre.rect());
+            BitmapOps::drawStretched(painter,
+                QRect(x1, dy, x2 - x1, BitmapOps::logicalSize(centre).height()), centre,
+                centre.rect());
     }
 }
 
@@ -217,7 +221,8 @@ void TsuiTitleBar::drawButtonPicture(
     if (normal.isNull())
         return;
     // The state picture is cut to the normal picture's size; what it does not cover is black.
-    QImage cell(normal.size(), QImage::Format_RGB32);
+    QImage cell = BitmapOps::deviceBuffer(
+        BitmapOps::logicalSize(normal), BitmapOps::pictureScale(normal), QImage::Format_RGB32);
     cell.fill(Qt::black);
     {
         QPainter cellPainter(&cell);
@@ -281,7 +286,11 @@ void TsuiTitleBar::paintEvent(QPaintEvent* event)
     if (bitmap.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(event->rect(), bitmap, event->rect());
+    // The source rectangle is in the bitmap's own pixels.
+    const QRect r = event->rect();
+    const qreal ratio = bitmap.devicePixelRatio();
+    painter.drawImage(
+        QRectF(r), bitmap, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
 }
 
 void TsuiTitleBar::setHot(int hot)

@@ -1,6 +1,7 @@
 #include "skin/windows/SUITitleBarSection.h"
 
 #include "framework/ApplicationExceptions.h"
+#include "framework/BitmapOps.h"
 #include "skin/windows/SUITitleBar.h"
 
 TsuiTitleBarSection::TsuiTitleBarSection(QObject* collection)
@@ -12,7 +13,7 @@ void TsuiTitleBarSection::SetAutoSize(bool autoSize)
 {
     m_autoSize = autoSize;
     if (!m_picture.isNull())
-        m_width = m_picture.width();
+        m_width = BitmapOps::logicalSize(m_picture).width();
     Q_EMIT changed();
 }
 
@@ -48,7 +49,7 @@ void TsuiTitleBarSection::SetPicture(const QImage& picture)
 {
     m_picture = picture;
     if (m_autoSize && !m_picture.isNull())
-        m_width = m_picture.width();
+        m_width = BitmapOps::logicalSize(m_picture).width();
     Q_EMIT changed();
 }
 

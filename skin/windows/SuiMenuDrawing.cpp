@@ -200,7 +200,9 @@ void SuiMenuDrawing::DrawItem(
             Menu_DrawBorder(canvas, QRect(left + 2, top + 1, 19, 19), clBlack);
             Menu_DrawBackGround(canvas, QRect(left + 3, top + 2, 17, 17), m_selectedColor);
         } else {
-            checkMarks().draw(canvas, imageAt, 0, enabled);
+            const qreal ratio = canvas.device() ? canvas.device()->devicePixelRatioF() : 1.0;
+            (SkinPictureScale(ratio) == 2 ? denseCheckMarks() : checkMarks())
+                .draw(canvas, imageAt, 0, enabled);
         }
     }
     if (image) {
@@ -244,7 +246,18 @@ void SuiMenuDrawing::DrawDropDownFrame(QPainter& canvas, const QRect& window) co
             TColor(m_theme.color(SuiThemes::SuiItem::FormBackgroundColor)));
 }
 
-void LoadMenuCheckMark(ImageList& list)
+void LoadMenuCheckMark(ImageList& list, int scale)
 {
-    list.addMasked(GetSkinResource(QStringLiteral("MENU_CHECKED")), qRgb(0xFF, 0xFF, 0xFF));
+    list.addMasked(GetSkinResource(QStringLiteral("MENU_CHECKED"), scale), qRgb(0xFF, 0xFF, 0xFF));
+}
+
+const ImageList& denseCheckMarks()
+{
+    // Menus keep their own 1x list; a dense screen draws this one in its place.
+    static const ImageList list = [] {
+        ImageList marks(16, 16);
+        LoadMenuCheckMark(marks, 2);
+        return marks;
+    }();
+    return list;
 }

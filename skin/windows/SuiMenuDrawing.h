@@ -140,5 +140,8 @@ private:
     bool m_useSystemFont = true;
 };
 
-// The check mark the themed menus draw: "MENU_CHECKED" with white as its mask.
-void LoadMenuCheckMark(ImageList& list);
+// The check mark the themed menus draw: "MENU_CHECKED" with white as its mask (at `scale` 2 the
+// picture drawn at twice the size, the same 16 x 16 logical pixels).
+void LoadMenuCheckMark(ImageList& list, int scale = 1);
+// The check mark list drawn on dense screens (device pixel ratio 2 or more), shared by all menus.
+const ImageList& denseCheckMarks();

@@ -15,10 +15,13 @@ namespace {
 // picture is missing.
 void drawPictureTop(QPainter& canvas, const QRect& r, const char* name, int rows)
 {
-    const QImage picture = GetSkinResource(QString::fromLatin1(name));
+    const qreal ratio = canvas.device() ? canvas.device()->devicePixelRatioF() : 1.0;
+    const QImage picture = GetSkinResource(QString::fromLatin1(name), SkinPictureScale(ratio));
     if (picture.isNull() || r.isEmpty())
         return;
-    const QRect source(0, 0, picture.width(), std::min(rows, picture.height()));
+    // `rows` logical rows, in the picture's own pixels.
+    const int scale = BitmapOps::pictureScale(picture);
+    const QRect source(0, 0, picture.width(), std::min(rows * scale, picture.height()));
     BitmapOps::drawStretched(canvas, r, picture, source);
 }
 

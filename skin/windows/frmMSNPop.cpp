@@ -1,5 +1,6 @@
 #include "skin/windows/frmMSNPop.h"
 
+#include "framework/BitmapOps.h"
 #include "skin/accessibility/SkinAccessibility.h"
 #include "skin/styles/SUIThemes.h"
 #include "skin/styles/Suipublic.h"
@@ -69,9 +70,11 @@ TfrmMSNPopForm::~TfrmMSNPopForm()
 
 void TfrmMSNPopForm::FormCreate()
 {
-    m_background = GetSkinResource(QStringLiteral("MSNPOPFORM"));
+    // The notice is a window of its own, shown where the desktop is: the application's scale.
+    m_background = GetSkinResource(QStringLiteral("MSNPOPFORM"), SkinPictureScale(nullptr));
     m_closedByCloseBox = false;
-    const QSize size = m_background.isNull() ? QSize(181, 116) : m_background.size();
+    const QSize size
+        = m_background.isNull() ? QSize(181, 116) : BitmapOps::logicalSize(m_background);
     setFixedSize(size);
     const QPoint home = AutoHome(GetWorkAreaRect(), size);
     m_slide->setHome(QRect(home, size));
@@ -194,7 +197,7 @@ void TfrmMSNPopForm::PaintNotice(QPainter& painter) const
 
 void TfrmMSNPopForm::paintEvent(QPaintEvent*)
 {
-    QImage buffer(size(), QImage::Format_RGB32);
+    QImage buffer = BitmapOps::deviceBuffer(size(), devicePixelRatioF(), QImage::Format_RGB32);
     {
         QPainter canvas(&buffer);
         PaintNotice(canvas);

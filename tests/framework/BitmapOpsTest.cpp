@@ -152,3 +152,63 @@ TEST(BitmapOpsTest, KeyedAndStretchedDrawingLeaveTheKeyColourOut)
     // Without a transparent colour the key colour is drawn like any other.
     EXPECT_EQ(canvasImage.pixel(1, 3), BitmapOps::MagentaKey);
 }
+
+// A picture for a dense screen (device pixel ratio 2) is laid out in logical pixels: its frames
+// are cut by logical width, its stretched copies and key-free copies keep its ratio, and drawn on
+// a canvas of ratio 2 they land where the 1x picture would, pixel for pixel of the picture.
+TEST(BitmapOpsTest, PicturesOfRatioTwoAreCutAndStretchedInLogicalPixels)
+{
+    QImage strip = probeImage(14, 4);
+    strip.setDevicePixelRatio(2);
+    EXPECT_EQ(BitmapOps::pictureScale(strip), 2);
+    EXPECT_EQ(BitmapOps::logicalSize(strip), QSize(7, 2));
+    // 7 logical columns in frames of 3: two frames, the last column over.
+    const QList<QImage> frames = BitmapOps::stripFrames(strip, QSize(3, 2));
+    ASSERT_EQ(frames.size(), 2);
+    EXPECT_EQ(frames[1].size(), QSize(6, 4));
+    EXPECT_EQ(frames[1].devicePixelRatio(), 2);
+    EXPECT_EQ(sourceColumn(frames[1], 0, 0), 6);
+    EXPECT_EQ(sourceColumn(frames[1], 5, 3), 11);
+    EXPECT_EQ(sourceRow(frames[1], 5, 3), 3);
+
+    // Stretched to 14 x 2 logical: 28 x 4 pixels of the source's own, each repeated twice.
+    const QImage wide = BitmapOps::stretched(strip, strip.rect(), QSize(14, 2));
+    EXPECT_EQ(wide.size(), QSize(28, 4));
+    EXPECT_EQ(wide.devicePixelRatio(), 2);
+    for (int x = 0; x < 28; ++x)
+        EXPECT_EQ(sourceColumn(wide, x, 0), x / 2) << x;
+    QImage keyed = strip;
+    keyed.setPixel(1, 0, BitmapOps::MagentaKey);
+    const QImage out = BitmapOps::keyedOut(keyed, BitmapOps::MagentaKey);
+    EXPECT_EQ(out.devicePixelRatio(), 2);
+    EXPECT_EQ(out.size(), strip.size());
+    EXPECT_EQ(qAlpha(out.pixel(1, 0)), 0);
+    EXPECT_EQ(qAlpha(out.pixel(0, 0)), 255);
+
+    // Drawn on a canvas of ratio 2 at logical (2, 1), 3 logical columns wide: device column 4
+    // onwards shows source pixels 0..5 (logical 0..2), nothing scaled through Qt.
+    QImage canvas = filled(20, 8, qRgb(200, 200, 200));
+    canvas.setDevicePixelRatio(2);
+    {
+        QPainter painter(&canvas);
+        BitmapOps::drawStretched(painter, QRect(2, 1, 3, 2), strip, QRect(0, 0, 6, 4));
+        BitmapOps::drawKeyed(painter, QPoint(6, 1), keyed, BitmapOps::MagentaKey);
+    }
+    EXPECT_EQ(canvas.pixel(3, 2), qRgb(200, 200, 200));
+    for (int x = 0; x < 6; ++x) {
+        EXPECT_EQ(sourceColumn(canvas, 4 + x, 2), x) << x;
+        EXPECT_EQ(sourceRow(canvas, 4 + x, 5), 3) << x;
+    }
+    EXPECT_EQ(canvas.pixel(10, 2), qRgb(200, 200, 200));
+    EXPECT_EQ(canvas.pixel(12, 2), qRgb(0, 0, 100));
+    EXPECT_EQ(canvas.pixel(13, 2), qRgb(200, 200, 200));
+    EXPECT_EQ(sourceColumn(canvas, 14, 2), 2);
+
+    // Buffers for a widget of 10 x 5 at ratio 2: 20 x 10 pixels, renewed when the ratio moves.
+    const QImage buffer = BitmapOps::deviceBuffer(QSize(10, 5), 2, QImage::Format_RGB32);
+    EXPECT_EQ(buffer.size(), QSize(20, 10));
+    EXPECT_FALSE(BitmapOps::bufferOutdated(buffer, QSize(10, 5), 2));
+    EXPECT_TRUE(BitmapOps::bufferOutdated(buffer, QSize(10, 5), 1));
+    EXPECT_TRUE(BitmapOps::bufferOutdated(buffer, QSize(20, 10), 1));
+    EXPECT_TRUE(BitmapOps::bufferOutdated(QImage(), QSize(10, 5), 2));
+}

@@ -583,3 +583,119 @@ TEST(SuipublicTest, PCharToStrCopiesTheText)
 }
 
 #include "SuipublicTest.moc"
+
+namespace {
+
+// The picture as its @2x twin would look if it were drawn without any detail of its own: every
+// pixel a 2 x 2 block, device pixel ratio 2.
+QImage doubled(const QImage& image)
+{
+    QImage twice = image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    twice.setDevicePixelRatio(2);
+    return twice;
+}
+
+QImage plain(QImage image)
+{
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// Every device pixel shows what the doubled 1x drawing shows there, or (at the edge of a
+// stretched run, where the stretch rule runs at the finer resolution) what it shows one device
+// pixel away; never anything else.
+void expectDoubled(const QImage& got, const QImage& want)
+{
+    ASSERT_EQ(got.size(), want.size());
+    int shifted = 0;
+    for (int y = 0; y < want.height(); ++y)
+        for (int x = 0; x < want.width(); ++x) {
+            const QRgb g = got.pixel(x, y);
+            if (g == want.pixel(x, y))
+                continue;
+            bool nextTo = false;
+            for (const QPoint d : { QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1) })
+                nextTo = nextTo
+                    || (want.valid(x + d.x(), y + d.y()) && want.pixel(x + d.x(), y + d.y()) == g);
+            if (!nextTo) {
+                ADD_FAILURE() << "device pixel " << x << "," << y << " shows " << std::hex << g
+                              << " for " << want.pixel(x, y);
+                return;
+            }
+            ++shifted;
+        }
+    EXPECT_LE(shifted * 8, want.width() * want.height());
+}
+
+} // namespace
+
+// On a canvas of ratio 2, a picture of ratio 2 is cut, kept and stretched by the 1x rules in
+// logical pixels: with a twin that adds no detail the result is the 1x result doubled. Only
+// where a piece is stretched may a device pixel at the edge of a run show the neighbouring source
+// pixel, as the stretch rule runs at the finer resolution.
+TEST(SuipublicTest, PicturesOfRatioTwoFollowTheOneXRulesInLogicalPixels)
+{
+    QImage bitmap = probeBitmap(9, 7);
+    bitmap.setPixel(0, 0, magenta);
+    bitmap.setPixel(4, 3, magenta);
+    for (const QRect& r :
+        { QRect(0, 0, 30, 20), QRect(0, 0, 9, 7), QRect(0, 0, 5, 4), QRect(0, 0, 40, 3) }) {
+        for (bool transparent : { false, true }) {
+            SCOPED_TRACE(QStringLiteral("%1x%2 %3")
+                             .arg(r.width())
+                             .arg(r.height())
+                             .arg(transparent)
+                             .toStdString());
+            const QImage once = spitDrawn(bitmap, QSize(44, 24), r, transparent);
+            QImage twice = canvasImage(88, 48);
+            twice.setDevicePixelRatio(2);
+            {
+                QPainter painter(&twice);
+                SpitDraw(doubled(bitmap), painter, r, transparent);
+            }
+            expectDoubled(plain(twice), plain(doubled(once)));
+        }
+    }
+
+    // Tiles step by the logical size.
+    QImage tiled = canvasImage(32, 20);
+    tiled.setDevicePixelRatio(2);
+    QImage tiledOnce = canvasImage(16, 10);
+    {
+        QPainter painter(&tiled);
+        TileDraw(painter, doubled(probeBitmap(3, 2)), QRect(0, 0, 7, 3));
+        QPainter once(&tiledOnce);
+        TileDraw(once, probeBitmap(3, 2), QRect(0, 0, 7, 3));
+    }
+    EXPECT_EQ(plain(tiled), plain(doubled(tiledOnce)));
+
+    // Frames are cut by the logical width: 7 columns in 2 frames leave one over at either scale.
+    QImage frame;
+    SpitBitmap(doubled(probeBitmap(7, 2)), frame, 2, 2);
+    EXPECT_EQ(frame.devicePixelRatio(), 2);
+    ASSERT_EQ(frame.size(), QSize(6, 4));
+    EXPECT_EQ(shown(frame, 0, 0), SourcePixel(3, 0));
+    EXPECT_EQ(shown(frame, 5, 3), SourcePixel(5, 1));
+
+    // Three-slice: the ends keep their logical size at the right and left of the target.
+    QImage bar = probeBitmap(9, 3);
+    QImage threeSlice = canvasImage(40, 6);
+    threeSlice.setDevicePixelRatio(2);
+    {
+        QPainter painter(&threeSlice);
+        SpitDrawHorizontal(doubled(bar), painter, QRect(0, 0, 20, 3), false);
+    }
+    EXPECT_EQ(shown(threeSlice, 0, 0), SourcePixel(0, 0));
+    EXPECT_EQ(shown(threeSlice, 5, 5), SourcePixel(2, 2));
+    EXPECT_EQ(shown(threeSlice, 39, 0), SourcePixel(8, 0));
+    EXPECT_EQ(shown(threeSlice, 34, 0), SourcePixel(6, 0));
+    EXPECT_GE(shown(threeSlice, 20, 0).first, 3);
+    EXPECT_LE(shown(threeSlice, 20, 0).first, 5);
+
+    // A window shaped by a dense picture takes the same logical region.
+    QImage shape(5, 3, QImage::Format_RGB32);
+    shape.fill(qRgb(9, 9, 9));
+    shape.setPixel(0, 0, magenta);
+    shape.setPixel(2, 1, magenta);
+    EXPECT_EQ(BitmapWindowRegion(doubled(shape), magenta), BitmapWindowRegion(shape, magenta));
+}

@@ -9,6 +9,7 @@
 #include "skin/windows/SUIMainMenu.h"
 #include "skin/windows/frmMSNPop.h"
 #include "tools/gallery/GalleryWindow.h"
+#include "tools/gallery/Screenshot.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -32,20 +33,6 @@ void settle()
     QDeadlineTimer deadline(150);
     while (!deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-// Everything outside the window's region is transparent, as nothing of it is on screen there.
-QImage grabShaped(QWidget* window)
-{
-    QImage shot = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    const QRegion mask = window->mask();
-    if (mask.isEmpty())
-        return shot;
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x)
-            if (!mask.contains(QPoint(x, y)))
-                shot.setPixel(x, y, 0);
-    return shot;
 }
 
 // The client of a child window: the frame docks it below the title bar and its tiled or plain
@@ -163,7 +150,7 @@ QImage GalleryMDIScreenshot(GalleryMDIWindow& window)
     showWindow(window);
     window.children.value(1)->showMaximized();
     settle();
-    QImage shot = grabShaped(window.form.get());
+    QImage shot = GrabShaped(window.form.get());
     window.children.value(1)->showNormal();
     settle();
     return shot;
@@ -179,11 +166,12 @@ QImage GalleryNoticeScreenshot(GalleryMDIWindow& window)
     settle();
     TfrmMSNPopForm* popup = notice->Window();
     window.frame->TitleBar()->SetActive(true);
-    QImage shot = grabShaped(window.form.get());
+    QImage shot = GrabShaped(window.form.get());
     const QImage card = popup->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     QPainter painter(&shot);
     // Where it stands on a work area ending at the window's bottom-right corner.
-    const QPoint at = TfrmMSNPopForm::AutoHome(shot.rect(), card.size());
+    const QPoint at
+        = TfrmMSNPopForm::AutoHome(QRect(QPoint(0, 0), LogicalSize(shot)), LogicalSize(card));
     painter.drawImage(at, card);
     painter.end();
     notice->Close();

@@ -24,6 +24,26 @@ void settle()
 
 } // namespace
 
+QImage GrabShaped(QWidget* window)
+{
+    QImage shot = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRegion mask = window->mask();
+    if (mask.isEmpty())
+        return shot;
+    // The region is in logical pixels; each device pixel asks for the logical one it lies in.
+    const qreal ratio = shot.devicePixelRatio();
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (!mask.contains(QPoint(int(x / ratio), int(y / ratio))))
+                shot.setPixel(x, y, 0);
+    return shot;
+}
+
+QSize LogicalSize(const QImage& shot)
+{
+    return shot.deviceIndependentSize().toSize();
+}
+
 QImage GalleryScreenshot(GalleryWindow& window)
 {
     TForm* form = window.form.get();
@@ -35,22 +55,16 @@ QImage GalleryScreenshot(GalleryWindow& window)
         bar->openButton(0);
     settle();
 
-    QImage shot = form->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    // Outside the window's region nothing of the window is on screen.
-    const QRegion mask = form->mask();
-    if (!mask.isEmpty()) {
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x)
-                if (!mask.contains(QPoint(x, y)))
-                    shot.setPixel(x, y, 0);
-    }
+    QImage shot = GrabShaped(form);
     QMenu* menu = bar ? bar->openMenu() : nullptr;
     if (!menu || !menu->isVisible())
         return shot;
     const QImage dropDown = menu->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     const QPoint at = menu->pos() - form->pos();
-    const QRect all = shot.rect().united(QRect(at, dropDown.size()));
-    QImage canvas(all.size(), QImage::Format_ARGB32);
+    const QRect all
+        = QRect(QPoint(0, 0), LogicalSize(shot)).united(QRect(at, LogicalSize(dropDown)));
+    QImage canvas(all.size() * shot.devicePixelRatio(), QImage::Format_ARGB32);
+    canvas.setDevicePixelRatio(shot.devicePixelRatio());
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     painter.drawImage(-all.topLeft(), shot);

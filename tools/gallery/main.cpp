@@ -1,5 +1,5 @@
-// orlenda_gallery: one skinned window per built-in style; --screenshots DIR writes DIR/<Style>.png.
-// --theme FILE shows one window on that theme file instead (DIR/<file base name>.png).
+// orlenda_gallery: one skinned window per built-in style; --screenshots DIR writes DIR/<Style>.png
+// (with --scale 2, DIR/<Style>@2x.png). --theme FILE shows one window on that theme file instead.
 #include "framework/OrlendaException.h"
 #include "skin/SkinComponents.h"
 #include "skin/windows/SUIForm.h"
@@ -16,8 +16,39 @@
 #include <functional>
 #include <vector>
 
+namespace {
+
+// The value of --scale N (or --scale=N), read before the application exists: the device pixel
+// ratio is fixed when the screens are made. 1 when absent, 0 when not a whole number from 1 to 4.
+int scaleArgument(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        QByteArray value;
+        if (arg == "--scale" || arg == "-scale")
+            value = i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray();
+        else if (arg.startsWith("--scale="))
+            value = arg.mid(8);
+        else
+            continue;
+        bool ok = false;
+        const int scale = value.toInt(&ok);
+        return ok && scale >= 1 && scale <= 4 ? scale : 0;
+    }
+    return 1;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    const int scale = scaleArgument(argc, argv);
+    if (scale == 0) {
+        std::fprintf(stderr, "--scale takes a whole number from 1 to 4\n");
+        return 2;
+    }
+    if (scale > 1)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orlenda_gallery"));
     RegisterSkinComponents();
@@ -33,7 +64,16 @@ int main(int argc, char** argv)
                        "<dir>/<file base name>.png."),
         QStringLiteral("file"));
     parser.addOption(themeOption);
+    const QCommandLineOption scaleOption(QStringLiteral("scale"),
+        QStringLiteral("Show the windows at device pixel ratio <n>; screenshots are named "
+                       "<Style>@<n>x.png."),
+        QStringLiteral("n"), QStringLiteral("1"));
+    parser.addOption(scaleOption);
     parser.process(app);
+    // "Name" at 1x, "Name@2x" at 2x, as the pictures themselves are named.
+    const auto scaled = [scale](const QString& name) {
+        return scale == 1 ? name : name + QStringLiteral("@%1x").arg(scale);
+    };
 
     // One maker per window, so screenshots can take the windows one at a time.
     std::vector<std::pair<QString, std::function<GalleryWindow()>>> makers;
@@ -54,7 +94,7 @@ int main(int argc, char** argv)
             return 1;
         }
         for (const auto& [name, make] : makers) {
-            const QString file = dir.filePath(name + QStringLiteral(".png"));
+            const QString file = dir.filePath(scaled(name) + QStringLiteral(".png"));
             GalleryWindow window;
             try {
                 window = make();
@@ -71,8 +111,10 @@ int main(int argc, char** argv)
             // The MDI window with a maximized child, and the notice beside it, in every style.
             for (TsuiUIStyle style : GalleryStyles()) {
                 const QString name = GalleryStyleName(style);
-                const QString mdiFile = dir.filePath(QStringLiteral("MDI-%1.png").arg(name));
-                const QString noticeFile = dir.filePath(QStringLiteral("Notice-%1.png").arg(name));
+                const QString mdiFile
+                    = dir.filePath(scaled(QStringLiteral("MDI-%1").arg(name)) + ".png");
+                const QString noticeFile
+                    = dir.filePath(scaled(QStringLiteral("Notice-%1").arg(name)) + ".png");
                 GalleryMDIWindow mdi = CreateGalleryMDIWindow(style);
                 if (!GalleryMDIScreenshot(mdi).save(mdiFile)
                     || !GalleryNoticeScreenshot(mdi).save(noticeFile)) {

@@ -168,8 +168,7 @@ enum class BoxState { Normal, Hot, Down };
 QImage drawControlBox(BoxState state)
 {
     const int n = 19;
-    QImage image(n, n, QImage::Format_RGB32);
-    image.fill(QColor(0x4C, 0x7E, 0xE4));
+    QImage image = resgen::blank(n, n, QColor(0x4C, 0x7E, 0xE4));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF tile = state == BoxState::Down ? QRectF(1, 1, n - 1, n - 1) : QRectF(0, 0, n, n);
@@ -186,14 +185,17 @@ QImage drawControlBox(BoxState state)
     shape.addRoundedRect(tile, tile.width() * 0.22 + 0.4, tile.width() * 0.22 + 0.4);
     resgen::keyOutside(image, shape);
     // The title bar takes the key from the bottom-left pixel.
-    image.setPixelColor(0, n - 1, resgen::kKey);
+    resgen::setLogicalPixel(image, 0, n - 1, resgen::kKey);
     return image;
 }
 
 resgen::Picture controlBox(const char* name, BoxState state)
 {
-    return { QString::fromLatin1(name), QStringLiteral("browser"), QStringLiteral("Browser"),
-        resgen::FileFormat::Bmp, [state] { return drawControlBox(state); } };
+    resgen::Picture picture { QString::fromLatin1(name), QStringLiteral("browser"),
+        QStringLiteral("Browser"), resgen::FileFormat::Bmp,
+        [state] { return drawControlBox(state); } };
+    picture.twice = true;
+    return picture;
 }
 
 const int registered = resgen::registerPictures({

@@ -63,7 +63,7 @@ QImage xpButton(State s)
         p.drawLine(QPointF(3, 1.5), QPointF(15, 1.5));
     }
     p.end();
-    fillOutside(f, roundedRect(QRectF(0, 0, 18, 21), 3.2), f.rect(), corner);
+    fillOutside(f, roundedRect(QRectF(0, 0, 18, 21), 3.2), QRect(0, 0, 18, 21), corner);
     return f;
 }
 
@@ -105,12 +105,14 @@ QImage steelButton(State s, const QColor& frame, bool protein)
         p.fillRect(QRect(1, 1, 72, 1), QColor(0xFF, 0xFF, 0xFF));
         p.fillRect(QRect(1, 1, 1, 19), QColor(0xFF, 0xFF, 0xFF, 160));
         break;
-    case State::Hot:
+    case State::Hot: {
+        const AlignedStrokes aligned(p);
         p.setPen(QColor(0x44, 0x4A, 0xA0));
         p.drawRect(1, 1, 71, 18);
         p.setPen(QColor(0xA6, 0xAE, 0xEA));
         p.drawRect(2, 2, 69, 16);
         break;
+    }
     case State::Down:
         p.fillRect(QRect(1, 1, 72, 1), QColor(0x5C, 0x68, 0xA8));
         p.fillRect(QRect(1, 1, 1, 19), QColor(0x7C, 0x88, 0xC0));
@@ -154,13 +156,17 @@ QImage glassButton(State s)
 
 // The nine-slice drawing stretches row k (left edge, centre) beside row k + 1 (right edge, bottom
 // edge) of a frame 2k + 1 rows high; the two rows are made one, so a stretched button shows no
-// step between its left, middle and right parts.
+// step between its left, middle and right parts. At a scale above 1 every device row of the two
+// takes the first one's colours, so the stretched rows are uniform there as well.
 QImage stretchable(QImage frame)
 {
-    const int k = frame.height() / 2;
-    if (k + 1 < frame.height())
+    const int k = logicalSize(frame).height() / 2;
+    if (k + 1 >= logicalSize(frame).height())
+        return frame;
+    const int s = frame.height() / logicalSize(frame).height();
+    for (int row = k * s + 1; row < (k + 2) * s; ++row)
         for (int x = 0; x < frame.width(); ++x)
-            frame.setPixelColor(x, k + 1, frame.pixelColor(x, k));
+            frame.setPixelColor(x, row, frame.pixelColor(x, k * s));
     return frame;
 }
 

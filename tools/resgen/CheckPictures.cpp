@@ -81,8 +81,10 @@ QImage checkFrame(Style style, Mark m, QSize size, const QRectF& box, const QCol
     p.setBrush(vertical(box, { { 0, c.top }, { 1, c.bottom } }));
     if (c.radius > 0)
         p.drawRoundedRect(box, c.radius, c.radius);
-    else
+    else {
+        const AlignedStrokes aligned(p);
         p.drawRect(box.toRect().adjusted(0, 0, -1, -1));
+    }
     p.setRenderHint(QPainter::Antialiasing, true);
     if (m.checked && filledCheck(style)) {
         // A bold tick across most of the plate, readable at 1x.

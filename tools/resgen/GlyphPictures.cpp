@@ -90,10 +90,10 @@ QImage sizeGrip()
             if (row + col < 2)
                 continue;
             const int x = 1 + 3 * col, y = 1 + 3 * row;
-            img.setPixelColor(x, y, QColor(0xFF, 0xFF, 0xFF));
-            img.setPixelColor(x + 1, y + 1, QColor(0x80, 0x80, 0x80));
-            img.setPixelColor(x + 1, y, QColor(0xA0, 0xA0, 0xA0));
-            img.setPixelColor(x, y + 1, QColor(0xA0, 0xA0, 0xA0));
+            setLogicalPixel(img, x, y, QColor(0xFF, 0xFF, 0xFF));
+            setLogicalPixel(img, x + 1, y + 1, QColor(0x80, 0x80, 0x80));
+            setLogicalPixel(img, x + 1, y, QColor(0xA0, 0xA0, 0xA0));
+            setLogicalPixel(img, x, y + 1, QColor(0xA0, 0xA0, 0xA0));
         }
     return img;
 }

@@ -12,10 +12,10 @@ QImage menuChecked()
     QImage img = blank(16, 16, Qt::white);
     for (int i = 0; i < 3; ++i)
         for (int dy = 0; dy < 3; ++dy)
-            img.setPixelColor(4 + i, 7 + i + dy, Qt::black);
+            setLogicalPixel(img, 4 + i, 7 + i + dy, Qt::black);
     for (int i = 0; i < 5; ++i)
         for (int dy = 0; dy < 3; ++dy)
-            img.setPixelColor(7 + i, 8 - i + dy, Qt::black);
+            setLogicalPixel(img, 7 + i, 8 - i + dy, Qt::black);
     return img;
 }
 
@@ -27,8 +27,8 @@ QImage macMenuBar()
     p.fillRect(QRectF(0, 0, 1, 20),
         vertical(QRectF(0, 0, 1, 20),
             { { 0, QColor(0xFC, 0xFC, 0xFC) }, { 1, QColor(0xEC, 0xEC, 0xEC) } }));
-    img.setPixelColor(0, 20, QColor(0xC8, 0xC8, 0xC8));
-    img.setPixelColor(0, 21, QColor(0x9A, 0x9A, 0x9A));
+    setLogicalPixel(img, 0, 20, QColor(0xC8, 0xC8, 0xC8));
+    setLogicalPixel(img, 0, 21, QColor(0x9A, 0x9A, 0x9A));
     return img;
 }
 
@@ -41,7 +41,7 @@ QImage macMenuSelect()
         vertical(r,
             { { 0, QColor(0x6C, 0xA0, 0xE8) }, { 0.5, QColor(0x45, 0x7E, 0xD0) },
                 { 1, QColor(0x2E, 0x62, 0xB4) } }));
-    img.setPixelColor(0, 0, QColor(0x8C, 0xB8, 0xF2));
+    setLogicalPixel(img, 0, 0, QColor(0x8C, 0xB8, 0xF2));
     return img;
 }
 
@@ -51,7 +51,7 @@ QImage macFormBackground()
     QImage img = blank(8, 8, QColor(0xE9, 0xE9, 0xE9));
     for (int y = 1; y < 8; y += 2)
         for (int x = 0; x < 8; ++x)
-            img.setPixelColor(x, y, QColor(0xE3, 0xE3, 0xE3));
+            setLogicalPixel(img, x, y, QColor(0xE3, 0xE3, 0xE3));
     return img;
 }
 
@@ -62,9 +62,9 @@ QImage proteinFormBackground()
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             if ((x + y) % 4 == 0)
-                img.setPixelColor(x, y, QColor(0xF2, 0xF2, 0xF3));
+                setLogicalPixel(img, x, y, QColor(0xF2, 0xF2, 0xF3));
             else if ((x + y) % 4 == 2)
-                img.setPixelColor(x, y, QColor(0xF7, 0xF7, 0xF8));
+                setLogicalPixel(img, x, y, QColor(0xF7, 0xF7, 0xF8));
     return img;
 }
 

@@ -63,42 +63,100 @@ const Look& look(Style style)
     return looks[int(style)];
 }
 
+namespace {
+int& scaleSlot()
+{
+    static int scale = 1;
+    return scale;
+}
+
+int scaleOf(const QImage& image)
+{
+    return std::max(1, qRound(image.devicePixelRatio()));
+}
+
+// `rect` (logical) in the image's device pixels, clipped to the image.
+QRect deviceRect(const QImage& image, const QRect& rect)
+{
+    const int s = scaleOf(image);
+    return QRect(rect.x() * s, rect.y() * s, rect.width() * s, rect.height() * s) & image.rect();
+}
+} // namespace
+
+int drawScale()
+{
+    return scaleSlot();
+}
+
+ScaleScope::ScaleScope(int scale)
+    : m_previous(scaleSlot())
+{
+    scaleSlot() = std::max(1, scale);
+}
+
+ScaleScope::~ScaleScope()
+{
+    scaleSlot() = m_previous;
+}
+
 QImage blank(int width, int height, const QColor& fill)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    const int s = drawScale();
+    QImage image(width * s, height * s, QImage::Format_RGB32);
+    image.setDevicePixelRatio(s);
     image.fill(fill);
     return image;
+}
+
+QSize logicalSize(const QImage& image)
+{
+    const int s = scaleOf(image);
+    return QSize(image.width() / s, image.height() / s);
+}
+
+void setLogicalPixel(QImage& image, int x, int y, const QColor& color)
+{
+    const QRect r = deviceRect(image, QRect(x, y, 1, 1));
+    for (int dy = r.top(); dy <= r.bottom(); ++dy)
+        for (int dx = r.left(); dx <= r.right(); ++dx)
+            image.setPixelColor(dx, dy, color);
+}
+
+QImage copyLogical(const QImage& image, const QRect& rect)
+{
+    return image.copy(deviceRect(image, rect));
 }
 
 QImage hstrip(const std::vector<QImage>& frames)
 {
     int width = 0, height = 0;
     for (const auto& f : frames) {
-        width += f.width();
-        height = std::max(height, f.height());
+        width += logicalSize(f).width();
+        height = std::max(height, logicalSize(f).height());
     }
     QImage strip = blank(width, height, kKey);
     QPainter p(&strip);
     int x = 0;
     for (const auto& f : frames) {
         p.drawImage(x, 0, f);
-        x += f.width();
+        x += logicalSize(f).width();
     }
     return strip;
 }
 
 void keyOutside(QImage& image, const QPainterPath& inside, const QRect& rect)
 {
-    const QRect r = rect & image.rect();
+    const qreal s = scaleOf(image);
+    const QRect r = deviceRect(image, rect);
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            if (!inside.contains(QPointF(x + 0.5, y + 0.5)))
+            if (!inside.contains(QPointF((x + 0.5) / s, (y + 0.5) / s)))
                 image.setPixelColor(x, y, kKey);
 }
 
 void keyOutside(QImage& image, const QPainterPath& inside)
 {
-    keyOutside(image, inside, image.rect());
+    keyOutside(image, inside, QRect(QPoint(0, 0), logicalSize(image)));
 }
 
 QColor mix(const QColor& a, const QColor& b, qreal t)
@@ -207,16 +265,19 @@ namespace resgen {
 
 void fillOutside(QImage& image, const QPainterPath& inside, const QRect& rect, const QColor& color)
 {
-    const QRect r = rect & image.rect();
+    const qreal s = scaleOf(image);
+    const QRect r = deviceRect(image, rect);
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            if (!inside.contains(QPointF(x + 0.5, y + 0.5)))
+            if (!inside.contains(QPointF((x + 0.5) / s, (y + 0.5) / s)))
                 image.setPixelColor(x, y, color);
 }
 
 Picture skinPicture(const QString& name, const QString& family, QImage (*draw)())
 {
-    return Picture { name, QStringLiteral("skin"), family, FileFormat::Bmp, draw };
+    Picture picture { name, QStringLiteral("skin"), family, FileFormat::Bmp, draw };
+    picture.twice = true;
+    return picture;
 }
 
 Picture itemPicture(Style style, int item, QImage (*draw)())

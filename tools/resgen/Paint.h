@@ -44,10 +44,35 @@ struct Look {
 };
 const Look& look(Style style);
 
+// Pictures are drawn at a scale: 1 for the skin's own pixel rules, 2 for the @2x twins that
+// high-density screens show. Every size and coordinate the helpers take is logical (1x) and
+// blank() gives an image whose device pixel ratio is the scale, so QPainter drawing needs no
+// change; code that touches pixels itself goes through the logical helpers below.
+int drawScale();
+// Sets the scale for its lifetime; nests.
+class ScaleScope {
+public:
+    explicit ScaleScope(int scale);
+    ~ScaleScope();
+    ScaleScope(const ScaleScope&) = delete;
+    ScaleScope& operator=(const ScaleScope&) = delete;
+
+private:
+    int m_previous;
+};
+
+// width x height logical pixels at the current scale, filled.
 QImage blank(int width, int height, const QColor& fill);
+// The size in logical pixels (the picture's 1x size).
+QSize logicalSize(const QImage& image);
+// One logical pixel: a scale x scale block of device pixels.
+void setLogicalPixel(QImage& image, int x, int y, const QColor& color);
+// The logical rectangle's device pixels as an image of the same scale.
+QImage copyLogical(const QImage& image, const QRect& rect);
 // Frames of one height, side by side, left to right.
 QImage hstrip(const std::vector<QImage>& frames);
-// Every pixel of `rect` whose centre lies outside `inside` becomes the key colour. Shapes are
+// Every pixel of `rect` whose centre lies outside `inside` becomes the key colour (device
+// pixels, so a curve keys out as finely as the scale allows). Shapes are
 // drawn anti-aliased over a background that suits them first, so no pink fringe remains.
 void keyOutside(QImage& image, const QPainterPath& inside, const QRect& rect);
 void keyOutside(QImage& image, const QPainterPath& inside);
@@ -66,6 +91,26 @@ void drawPixelArrow(QPainter& p, const QRect& cell, Arrow direction, int base, c
 // A tick mark filling roughly `r`.
 void drawTick(QPainter& p, const QRectF& r, const QColor& color, qreal width);
 void drawCross(QPainter& p, const QRectF& r, const QColor& color, qreal width);
+
+// While it lives, strokes of an aliased pen cover the pixels they cover at scale 1. An aliased
+// line on integer x covers pixel x at 1x, but at a higher scale Qt centres the wider stroke on
+// the line, half a logical pixel up and left of where it belongs.
+class AlignedStrokes {
+public:
+    explicit AlignedStrokes(QPainter& painter)
+        : m_painter(painter)
+    {
+        m_painter.save();
+        if (drawScale() > 1)
+            m_painter.translate(0.5, 0.5);
+    }
+    ~AlignedStrokes() { m_painter.restore(); }
+    AlignedStrokes(const AlignedStrokes&) = delete;
+    AlignedStrokes& operator=(const AlignedStrokes&) = delete;
+
+private:
+    QPainter& m_painter;
+};
 
 // A painter with anti-aliasing on, the usual start of every drawing.
 struct Canvas : QPainter {

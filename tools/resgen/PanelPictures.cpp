@@ -144,7 +144,10 @@ QImage panelButton()
                 { { 0, hot ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xF2, 0xF4, 0xF8) },
                     { 1, hot ? QColor(0xB8, 0xD4, 0xFF) : QColor(0xC4, 0xCA, 0xD6) } }));
             p.setRenderHint(QPainter::Antialiasing, false);
-            p.drawRect(QRect(0, 0, 12, 11));
+            {
+                const AlignedStrokes aligned(p);
+                p.drawRect(QRect(0, 0, 12, 11));
+            }
             p.setRenderHint(QPainter::Antialiasing, true);
             drawArrow(p, QRectF(0, 0, 13, 12), dir, 3,
                 hot ? QColor(0x1A, 0x4C, 0xB0) : QColor(0x30, 0x36, 0x48));

@@ -41,9 +41,14 @@ QString extensionOf(FileFormat format)
     return QStringLiteral("bin");
 }
 
-QString fileNameOf(const Picture& picture)
+QString scaledName(const QString& name, int scale)
 {
-    return picture.name + QLatin1Char('.') + extensionOf(picture.format);
+    return scale == 1 ? name : name + QStringLiteral("@%1x").arg(scale);
+}
+
+QString fileNameOf(const Picture& picture, int scale)
+{
+    return scaledName(picture.name, scale) + QLatin1Char('.') + extensionOf(picture.format);
 }
 
 bool savePicture(const Picture& picture, const QImage& image, const QString& path)
@@ -51,16 +56,19 @@ bool savePicture(const Picture& picture, const QImage& image, const QString& pat
     QImageWriter writer(path, extensionOf(picture.format).toLatin1());
     if (picture.quality >= 0)
         writer.setQuality(picture.quality);
+    // The file holds device pixels; a scaled picture's ratio is the loader's business.
+    QImage stored = image;
+    stored.setDevicePixelRatio(1);
     switch (picture.format) {
     case FileFormat::Bmp:
     case FileFormat::Jpeg:
         // No alpha in these files: flatten so the BMP writer emits 24-bit pixels.
-        return writer.write(image.convertToFormat(QImage::Format_RGB32));
+        return writer.write(stored.convertToFormat(QImage::Format_RGB32));
     case FileFormat::Png:
     case FileFormat::Ico:
         break;
     }
-    return writer.write(image);
+    return writer.write(stored);
 }
 
 } // namespace resgen

@@ -17,7 +17,12 @@ struct Picture {
     FileFormat format = FileFormat::Bmp;
     std::function<QImage()> draw;
     int quality = -1; // JPEG quality; -1 leaves Qt's default
+    // Also drawn at twice the size as NAME@2x beside it, for high-density screens.
+    bool twice = false;
 };
+
+// The name of a picture's twin drawn at `scale` ("NAME@2x"); the name itself at scale 1.
+QString scaledName(const QString& name, int scale);
 
 // Called from a static initialiser in each family file:
 //   static const int registered = resgen::registerPictures({ {...}, {...} });
@@ -25,7 +30,7 @@ int registerPictures(std::vector<Picture> pictures);
 const std::vector<Picture>& registeredPictures();
 
 QString extensionOf(FileFormat format); // "bmp", "png", "jpg", "ico"
-QString fileNameOf(const Picture& picture);
+QString fileNameOf(const Picture& picture, int scale = 1);
 
 // Writes `image` in the picture's format; BMP is always 24-bit so colours stay exact.
 bool savePicture(const Picture& picture, const QImage& image, const QString& path);

@@ -113,6 +113,7 @@ void paintFace(QPainter& p, Style s, const QRectF& r, State st, bool acrossIsVer
     if (radius == 0) {
         p.save();
         p.setRenderHint(QPainter::Antialiasing, false);
+        const AlignedStrokes aligned(p);
         p.drawRect(r.toRect().adjusted(0, 0, -1, -1));
         p.restore();
     } else {
@@ -159,7 +160,7 @@ QImage thumb(Style s, int piece)
     p.end();
     // The middle piece is uniform along the bar so stretching keeps it clean: repaint it as
     // one column of the finished body, repeated.
-    const QImage column = img.copy(w / 2, 0, 1, h);
+    const QImage column = copyLogical(img, QRect(w / 2, 0, 1, h));
     QPainter q(&img);
     for (int x = piece; x < 2 * piece; ++x)
         q.drawImage(x, 0, column);

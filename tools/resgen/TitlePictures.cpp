@@ -195,7 +195,7 @@ void deepBlueCap(QPainter& p, int width, int h, bool right)
 QImage leftPiece(Style s, int width)
 {
     QImage img = band(s, width);
-    const int h = img.height();
+    const int h = logicalSize(img).height();
     Canvas p(&img);
     if (s == Style::Protein) {
         // A silver sheen behind the caption that fades into the plain graphite band.
@@ -235,7 +235,7 @@ QImage leftPiece(Style s, int width)
 QImage rightPiece(Style s, int width)
 {
     QImage img = band(s, width);
-    const int h = img.height();
+    const int h = logicalSize(img).height();
     if (width <= 1)
         return img; // Protein's one column is the band; the frame stretches it into the edge
     Canvas p(&img);
@@ -441,7 +441,7 @@ QImage titleButton(Style s, Glyph g, State st)
     if (!shape.isEmpty()) {
         keyOutside(f, shape);
         // The title picks the key from the bottom-left pixel; keep it the key whatever the shape.
-        f.setPixelColor(0, n - 1, kKey);
+        setLogicalPixel(f, 0, n - 1, kKey);
     }
     return f;
 }
@@ -473,7 +473,7 @@ const QColor kProgramAmber(0xF2, 0xB1, 0x34);
 QImage programLeft()
 {
     QImage img = leftPiece(Style::BlueGlass, 162);
-    const int h = img.height();
+    const int h = logicalSize(img).height();
     Canvas p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
     // Along the bar's foot, just above the dark base line, with a softer row above it; fades
@@ -493,8 +493,10 @@ QImage programLeft()
 
 Picture programPicture(const char* name, std::function<QImage()> draw)
 {
-    return { QString::fromLatin1(name), QStringLiteral("browser"), QStringLiteral("Browser"),
-        FileFormat::Bmp, std::move(draw) };
+    Picture picture { QString::fromLatin1(name), QStringLiteral("browser"),
+        QStringLiteral("Browser"), FileFormat::Bmp, std::move(draw) };
+    picture.twice = true;
+    return picture;
 }
 
 #define PROGRAM_BUTTON(NAME, STYLE, GLYPH)                                                         \

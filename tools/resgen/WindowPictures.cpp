@@ -25,19 +25,22 @@ QImage notice()
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(176, 118), 40, 40);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(0x8E, 0xAE, 0xE0));
-    p.drawLine(1, 26, 179, 26);
-    p.setPen(QColor(0xFF, 0xFF, 0xFF));
-    p.drawLine(1, 27, 179, 27);
-    p.setPen(QColor(0x3A, 0x5A, 0x9A));
-    p.drawRect(0, 0, 180, 115);
-    p.setPen(QColor(0xFF, 0xFF, 0xFF));
-    p.drawLine(1, 1, 179, 1);
-    // Close box and its cross, wholly inside the clickable square.
-    p.setPen(QColor(0x5A, 0x78, 0xB0));
-    p.setBrush(vertical(
-        kNoticeClose, { { 0, QColor(0xFF, 0xFF, 0xFF) }, { 1, QColor(0xC6, 0xD8, 0xF4) } }));
-    p.drawRect(kNoticeClose.adjusted(0, 0, -1, -1));
+    {
+        const AlignedStrokes aligned(p);
+        p.setPen(QColor(0x8E, 0xAE, 0xE0));
+        p.drawLine(1, 26, 179, 26);
+        p.setPen(QColor(0xFF, 0xFF, 0xFF));
+        p.drawLine(1, 27, 179, 27);
+        p.setPen(QColor(0x3A, 0x5A, 0x9A));
+        p.drawRect(0, 0, 180, 115);
+        p.setPen(QColor(0xFF, 0xFF, 0xFF));
+        p.drawLine(1, 1, 179, 1);
+        // Close box and its cross, wholly inside the clickable square.
+        p.setPen(QColor(0x5A, 0x78, 0xB0));
+        p.setBrush(vertical(
+            kNoticeClose, { { 0, QColor(0xFF, 0xFF, 0xFF) }, { 1, QColor(0xC6, 0xD8, 0xF4) } }));
+        p.drawRect(kNoticeClose.adjusted(0, 0, -1, -1));
+    }
     p.setRenderHint(QPainter::Antialiasing, true);
     drawCross(p, QRectF(kNoticeClose).adjusted(4, 4, -4, -4), QColor(0x1E, 0x3C, 0x82), 1.6);
     return img;
@@ -51,23 +54,32 @@ QImage mdiControlButtons()
         QImage f = blank(16, 16, kKey);
         Canvas p(&f);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QColor(0x80, 0x80, 0x80));
-        p.setBrush(QColor(0xF4, 0xF4, 0xF4));
-        p.drawRect(1, 1, 13, 13);
-        p.setPen(QColor(0xFF, 0xFF, 0xFF));
-        p.drawLine(2, 2, 13, 2);
-        p.drawLine(2, 2, 2, 13);
+        {
+            const AlignedStrokes aligned(p);
+            p.setPen(QColor(0x80, 0x80, 0x80));
+            p.setBrush(QColor(0xF4, 0xF4, 0xF4));
+            p.drawRect(1, 1, 13, 13);
+            p.setPen(QColor(0xFF, 0xFF, 0xFF));
+            p.drawLine(2, 2, 13, 2);
+            p.drawLine(2, 2, 2, 13);
+        }
         const QColor ink(0x20, 0x20, 0x20);
         if (k == 0) {
             p.fillRect(QRect(4, 10, 7, 2), ink);
         } else if (k == 1) {
             p.setPen(ink);
             p.setBrush(Qt::NoBrush);
-            p.drawRect(6, 4, 5, 4);
-            p.drawLine(6, 5, 11, 5);
+            {
+                const AlignedStrokes aligned(p);
+                p.drawRect(6, 4, 5, 4);
+                p.drawLine(6, 5, 11, 5);
+            }
             p.fillRect(QRect(4, 7, 6, 5), QColor(0xF4, 0xF4, 0xF4));
-            p.drawRect(4, 7, 5, 4);
-            p.drawLine(4, 8, 9, 8);
+            {
+                const AlignedStrokes aligned(p);
+                p.drawRect(4, 7, 5, 4);
+                p.drawLine(4, 8, 9, 8);
+            }
         } else {
             p.setRenderHint(QPainter::Antialiasing, true);
             drawCross(p, QRectF(4.5, 4.5, 7, 7), ink, 1.6);

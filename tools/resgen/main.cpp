@@ -1,6 +1,8 @@
 // orlenda_resgen: draws the program's pictures and writes them with one .qrc per group.
-//   orlenda_resgen --out DIR [--group NAME]... [--sheet FILE.png]
+//   orlenda_resgen --out DIR [--group NAME]... [--sheet FILE.png [--scale 2]]
+// Pictures marked `twice` are written a second time as NAME@2x, drawn at twice the size.
 #include "ContactSheet.h"
+#include "Paint.h"
 #include "Registry.h"
 
 #include <QCommandLineParser>
@@ -10,6 +12,7 @@
 #include <QSaveFile>
 #include <QXmlStreamWriter>
 #include <cstdio>
+#include <deque>
 #include <map>
 
 namespace {
@@ -51,6 +54,8 @@ int main(int argc, char** argv)
     parser.addOption({ "out", "Output folder.", "dir" });
     parser.addOption({ "group", "Only this group (repeatable).", "name" });
     parser.addOption({ "sheet", "Also write a contact sheet of the selected pictures.", "png" });
+    parser.addOption(
+        { "scale", "Contact sheet of the pictures drawn at this scale (1 or 2).", "n", "1" });
     parser.process(app);
     if (!parser.isSet("out") && !parser.isSet("sheet")) {
         std::fprintf(stderr, "orlenda_resgen: --out or --sheet is required\n");
@@ -63,14 +68,36 @@ int main(int argc, char** argv)
         if (groups.isEmpty() || groups.contains(picture.group))
             selected.push_back(&picture);
 
-    std::vector<std::pair<const resgen::Picture*, QImage>> drawn;
+    const int sheetScale = parser.value("scale").toInt();
+    if (sheetScale != 1 && sheetScale != 2) {
+        std::fprintf(stderr, "orlenda_resgen: --scale is 1 or 2\n");
+        return 2;
+    }
+
+    struct Drawn {
+        const resgen::Picture* picture;
+        int scale;
+        QImage image;
+    };
+    std::vector<Drawn> drawn;
     for (const auto* picture : selected) {
-        QImage image = picture->draw();
-        if (image.isNull()) {
-            std::fprintf(stderr, "orlenda_resgen: %s drew nothing\n", qPrintable(picture->name));
-            return 1;
+        for (int scale : { 1, 2 }) {
+            if (scale > 1 && !picture->twice)
+                continue;
+            const resgen::ScaleScope scope(scale);
+            QImage image = picture->draw();
+            const QSize logical = resgen::logicalSize(image);
+            // A twin must keep the layout: anything but exactly doubled pixels would move the
+            // frames and stretch rows the skin cuts by its 1x rules.
+            if (image.isNull()
+                || (scale > 1 && image.size() != drawn.back().image.size() * scale)) {
+                std::fprintf(stderr, "orlenda_resgen: %s drew nothing at the size asked (%dx%d)\n",
+                    qPrintable(resgen::scaledName(picture->name, scale)), logical.width(),
+                    logical.height());
+                return 1;
+            }
+            drawn.push_back({ picture, scale, std::move(image) });
         }
-        drawn.emplace_back(picture, std::move(image));
     }
 
     if (parser.isSet("out")) {
@@ -78,10 +105,10 @@ int main(int argc, char** argv)
         std::map<QString, QStringList> filesByGroup;
         for (const QString& group : groups)
             filesByGroup[group]; // a selected group with no pictures still gets its (empty) qrc
-        for (const auto& [picture, image] : drawn) {
+        for (const auto& [picture, scale, image] : drawn) {
             const QString folder = outDir + QLatin1Char('/') + picture->group;
             QDir().mkpath(folder);
-            const QString file = resgen::fileNameOf(*picture);
+            const QString file = resgen::fileNameOf(*picture, scale);
             if (!resgen::savePicture(*picture, image, folder + QLatin1Char('/') + file)) {
                 std::fprintf(stderr, "orlenda_resgen: cannot write %s\n", qPrintable(file));
                 return 1;
@@ -97,7 +124,19 @@ int main(int argc, char** argv)
     }
 
     if (parser.isSet("sheet")) {
-        const QImage sheet = resgen::drawContactSheet(drawn);
+        // The sheet shows device pixels: a twin appears under its own name at twice the size.
+        std::deque<resgen::Picture> renamed;
+        std::vector<std::pair<const resgen::Picture*, QImage>> shown;
+        for (const auto& [picture, scale, image] : drawn) {
+            if (scale != sheetScale)
+                continue;
+            renamed.push_back(*picture);
+            renamed.back().name = resgen::scaledName(picture->name, scale);
+            QImage pixels = image;
+            pixels.setDevicePixelRatio(1);
+            shown.emplace_back(&renamed.back(), pixels);
+        }
+        const QImage sheet = resgen::drawContactSheet(shown);
         if (!sheet.save(parser.value("sheet"), "PNG")) {
             std::fprintf(stderr, "orlenda_resgen: cannot write the contact sheet\n");
             return 1;
