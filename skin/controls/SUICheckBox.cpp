@@ -185,18 +185,9 @@ void TsuiCheckBox::paintEvent(QPaintEvent*)
         QMetaObject::invokeMethod(
             this, [this] { applyAutoSize(); }, Qt::QueuedConnection);
     }
-    if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF())) {
-        m_buffer = BitmapOps::deviceBuffer(
-            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
-        m_buffer.fill(palette().color(QPalette::Active, backgroundRole()));
-    }
-    {
-        QPainter canvas(&m_buffer);
-        PaintCheckBox(canvas, rect());
-    }
-    QPainter screen(this);
-    screen.setCompositionMode(QPainter::CompositionMode_Source);
-    screen.drawImage(0, 0, m_buffer);
+    m_offscreen.paint(
+        this, [this](QPainter& canvas) { PaintCheckBox(canvas, rect()); },
+        palette().color(QPalette::Active, backgroundRole()));
 }
 
 void TsuiCheckBox::changeEvent(QEvent* event)

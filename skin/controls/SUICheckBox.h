@@ -5,6 +5,7 @@
 #include "framework/TControl.h"
 #include "skin/controls/SUIDialogKeys.h"
 #include "skin/styles/SuiThemedControl.h"
+#include "skin/controls/OffscreenPaint.h"
 
 #include <QImage>
 
@@ -88,7 +89,7 @@ private:
     QImage m_pictures[4];
     QString m_caption;
     int m_acceleratorId = 0;
-    mutable QImage m_buffer;
+    OffscreenPaint m_offscreen;
     bool m_checked = false;
     bool m_transparent = false;
     bool m_autoSize = true;

@@ -352,19 +352,9 @@ void TsuiCustomButton::PaintButton(QPainter& painter, const QRect& rect) const
 
 void TsuiCustomButton::paintEvent(QPaintEvent*)
 {
-    // The whole look is built off screen and copied in one draw, so no state change flickers.
-    if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF())) {
-        m_buffer = BitmapOps::deviceBuffer(
-            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
-        m_buffer.fill(palette().color(QPalette::Active, backgroundRole()));
-    }
-    {
-        QPainter canvas(&m_buffer);
-        PaintButton(canvas, rect());
-    }
-    QPainter screen(this);
-    screen.setCompositionMode(QPainter::CompositionMode_Source);
-    screen.drawImage(0, 0, m_buffer);
+    m_offscreen.paint(
+        this, [this](QPainter& canvas) { PaintButton(canvas, rect()); },
+        palette().color(QPalette::Active, backgroundRole()));
 }
 
 void TsuiCustomButton::changeEvent(QEvent* event)

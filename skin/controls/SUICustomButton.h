@@ -5,6 +5,7 @@
 #include "framework/TControl.h"
 #include "skin/controls/SUIDialogKeys.h"
 #include "skin/styles/SuiThemedControl.h"
+#include "skin/controls/OffscreenPaint.h"
 
 #include <QImage>
 #include <QPointer>
@@ -164,7 +165,7 @@ private:
     int m_acceleratorId = 0;
     QPointer<QAction> m_action;
     QTimer* m_repeatTimer = nullptr;
-    mutable QImage m_buffer;
+    OffscreenPaint m_offscreen;
     struct ScaledFrame {
         qint64 key = 0;
         QSize size;

@@ -169,18 +169,7 @@ void TsuiCustomPanel::PaintPicturePanel(QPainter& painter, const QRect& rect) co
 
 void TsuiCustomPanel::paintEvent(QPaintEvent*)
 {
-    if (size().isEmpty())
-        return;
-    if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF()))
-        m_buffer = BitmapOps::deviceBuffer(
-            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
-    {
-        QPainter canvas(&m_buffer);
-        PaintPicturePanel(canvas, rect());
-    }
-    QPainter screen(this);
-    screen.setCompositionMode(QPainter::CompositionMode_Source);
-    screen.drawImage(0, 0, m_buffer);
+    m_offscreen.paint(this, [this](QPainter& canvas) { PaintPicturePanel(canvas, rect()); });
 }
 
 void TsuiCustomPanel::resizeEvent(QResizeEvent* event)

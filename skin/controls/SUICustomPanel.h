@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/TPanel.h"
+#include "skin/controls/OffscreenPaint.h"
 
 #include <QImage>
 
@@ -47,7 +48,7 @@ private:
     std::optional<QRgb> pictureKey() const;
 
     QImage m_picture;
-    mutable QImage m_buffer;
+    OffscreenPaint m_offscreen;
     int m_captionPosX = -1;
     int m_captionPosY = -1;
     TsuiDrawStyle m_drawStyle = suiNormal;

@@ -233,18 +233,7 @@ void TsuiPanel::PaintTitledPanel(QPainter& painter, const QRect& rect) const
 
 void TsuiPanel::paintEvent(QPaintEvent*)
 {
-    if (size().isEmpty())
-        return;
-    if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF()))
-        m_buffer = BitmapOps::deviceBuffer(
-            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
-    {
-        QPainter canvas(&m_buffer);
-        PaintTitledPanel(canvas, rect());
-    }
-    QPainter screen(this);
-    screen.setCompositionMode(QPainter::CompositionMode_Source);
-    screen.drawImage(0, 0, m_buffer);
+    m_offscreen.paint(this, [this](QPainter& canvas) { PaintTitledPanel(canvas, rect()); });
 }
 
 void TsuiPanel::resized()

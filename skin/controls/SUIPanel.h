@@ -7,6 +7,7 @@
 #include "framework/Event.h"
 #include "framework/TPanel.h"
 #include "skin/styles/SuiThemedControl.h"
+#include "skin/controls/OffscreenPaint.h"
 
 #include <QImage>
 #include <QTimer>
@@ -97,7 +98,7 @@ private:
     QColor m_captionFontColor;
     QTimer m_timer;
     QMetaObject::Connection m_themeRemoval;
-    mutable QImage m_buffer;
+    OffscreenPaint m_offscreen;
     Motion m_motion = Motion::None;
     int m_storedHeight = 100;
     bool m_showButton = true;

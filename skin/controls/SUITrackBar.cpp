@@ -434,16 +434,5 @@ void TsuiTrackBar::paintLook(QPainter& painter, const QSize& size) const
 
 void TsuiTrackBar::paintEvent(QPaintEvent*)
 {
-    if (size().isEmpty())
-        return;
-    if (BitmapOps::bufferOutdated(m_buffer, size(), devicePixelRatioF()))
-        m_buffer = BitmapOps::deviceBuffer(
-            size(), devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
-    {
-        QPainter canvas(&m_buffer);
-        paintLook(canvas, size());
-    }
-    QPainter screen(this);
-    screen.setCompositionMode(QPainter::CompositionMode_Source);
-    screen.drawImage(0, 0, m_buffer);
+    m_offscreen.paint(this, [this](QPainter& canvas) { paintLook(canvas, size()); });
 }

@@ -6,6 +6,7 @@
 #include "skin/controls/SuiProgressBarOrientation.h"
 #include "skin/styles/SuiThemedControl.h"
 #include "skin/styles/Suipublic.h"
+#include "skin/controls/OffscreenPaint.h"
 
 #include <QImage>
 #include <cstdint>
@@ -119,7 +120,7 @@ private:
     void paintLook(QPainter& canvas, const QSize& size) const;
     // Painted off screen and copied in one draw: in its own image the focus outline is inverted
     // straight in memory, which costs a fraction of inverting it point by point on screen.
-    QImage m_buffer;
+    OffscreenPaint m_offscreen;
 
     TsuiImagePanel* m_slider = nullptr;
     QTimer* m_timer = nullptr;
