@@ -204,13 +204,7 @@ void TsuiCheckBox::changeEvent(QEvent* event)
 
 bool TsuiCheckBox::event(QEvent* event)
 {
-    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
-        WatchDialogKeys(this);
-    if (event->type() == QEvent::Shortcut) {
-        AcceleratorShortcut(this, m_caption);
-        return true;
-    }
-    return TControlBase<QWidget>::event(event);
+    return DialogClientEvent(this, event, m_caption) || TControlBase<QWidget>::event(event);
 }
 
 void TsuiCheckBox::mousePressEvent(QMouseEvent* event)

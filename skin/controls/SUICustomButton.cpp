@@ -370,13 +370,7 @@ void TsuiCustomButton::changeEvent(QEvent* event)
 
 bool TsuiCustomButton::event(QEvent* event)
 {
-    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
-        WatchDialogKeys(this);
-    if (event->type() == QEvent::Shortcut) {
-        AcceleratorShortcut(this, m_caption);
-        return true;
-    }
-    return TControlBase<QWidget>::event(event);
+    return DialogClientEvent(this, event, m_caption) || TControlBase<QWidget>::event(event);
 }
 
 void TsuiCustomButton::enterEvent(QEnterEvent* event)

@@ -116,3 +116,13 @@ bool AcceleratorShortcut(QWidget* control, const QString& caption)
     const QChar c = AcceleratorChar(caption);
     return !c.isNull() && BroadcastDialogChar(control->window(), c);
 }
+
+bool DialogClientEvent(QWidget* control, QEvent* event, const QString& caption)
+{
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
+        WatchDialogKeys(control);
+    if (event->type() != QEvent::Shortcut)
+        return false;
+    AcceleratorShortcut(control, caption);
+    return true;
+}

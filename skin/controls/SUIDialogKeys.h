@@ -6,6 +6,7 @@
 #include <QString>
 #include <Qt>
 
+class QEvent;
 class QWidget;
 
 class SuiDialogKeyClient {
@@ -31,6 +32,11 @@ int GrabAccelerator(QWidget* control, int oldId, const QString& caption);
 // A shortcut event of a grabbed accelerator: offers the caption's character to the window's
 // clients, so that of two controls with one letter the first in control order wins.
 bool AcceleratorShortcut(QWidget* control, const QString& caption);
+
+// What a dialog-key client with a caption does with the events every such control treats alike:
+// its window is watched once it is shown or moved to another parent, and its accelerator's
+// shortcut goes through AcceleratorShortcut. True when the event was used up.
+bool DialogClientEvent(QWidget* control, QEvent* event, const QString& caption);
 
 // The character a key press stands for as an accelerator (letters and digits), or a null QChar.
 QChar AcceleratorOfKey(int key);
