@@ -28,6 +28,11 @@ Component::Component(QObject* self)
 
 Component::~Component()
 {
+    AnnounceDestruction();
+}
+
+void Component::AnnounceDestruction()
+{
     // Destroy what we own while we can still hear of it.
     DestroyComponents();
     // Those watching us hear first, then the owner's family.

@@ -73,6 +73,12 @@ public:
 
     static Component* of(const QObject* object);
 
+protected:
+    // What the destructor does, done earlier: a class whose watchers keep typed pointers to it
+    // (QPointer<TMainMenu>) calls this from its own destructor, so they hear of the removal
+    // while the object is still of their type. Only the first call does anything.
+    void AnnounceDestruction();
+
 private:
     void insertComponent(Component* component);
     void removeComponent(Component* component);

@@ -11,6 +11,12 @@ TMainMenu::TMainMenu(QObject* owner)
 {
 }
 
+TMainMenu::~TMainMenu()
+{
+    // Frames and menu bars keep a QPointer<TMainMenu>; they hear while this still is one.
+    AnnounceDestruction();
+}
+
 bool TMainMenu::IsShortCut(const QKeyEvent* event) const
 {
     TMenuItem* item = FindShortCutItem(Items(), ShortCutFromKeyEvent(event));

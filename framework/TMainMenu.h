@@ -10,6 +10,7 @@ class TMainMenu : public TMenu {
     Q_OBJECT
 public:
     explicit TMainMenu(QObject* owner = nullptr);
+    ~TMainMenu() override;
 
     // Runs the item whose ShortCut the key press is and says whether there was one.
     bool IsShortCut(const QKeyEvent* event) const;

@@ -9,7 +9,11 @@ TPopupMenu::TPopupMenu(QObject* owner)
 {
 }
 
-TPopupMenu::~TPopupMenu() = default;
+TPopupMenu::~TPopupMenu()
+{
+    // Title bars keep a QPointer<TPopupMenu>; they hear while this still is one.
+    AnnounceDestruction();
+}
 
 void TPopupMenu::Popup(int X, int Y)
 {
