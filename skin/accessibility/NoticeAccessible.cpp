@@ -36,12 +36,15 @@ TfrmMSNPopForm* NoticeAccessible::notice() const
 
 QString NoticeAccessible::text(QAccessible::Text t) const
 {
-    const QString own
-        = t == QAccessible::Name ? widget()->accessibleName() : widget()->accessibleDescription();
-    if (t == QAccessible::Name)
+    // Names the program gave win over the labels shown.
+    if (t == QAccessible::Name) {
+        const QString own = widget()->accessibleName();
         return own.isEmpty() ? notice()->lbl_title->text() : own;
-    if (t == QAccessible::Description)
+    }
+    if (t == QAccessible::Description) {
+        const QString own = widget()->accessibleDescription();
         return own.isEmpty() ? notice()->lbl_text->text() : own;
+    }
     return QAccessibleWidget::text(t);
 }
 
