@@ -3,7 +3,6 @@
 #include "catalogue/CatalogueError.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -12,24 +11,26 @@
 
 namespace {
 
-// The file seen through one bounded window: every field is parsed from memory, and a field that
-// runs past the window's end is moved to its front before the next fread. Memory is the records
-// plus one window, whatever the file's size. The window lives on the stack: a block this large
-// freed on the heap makes the allocator sweep every small free chunk it holds.
-class FileWindow {
+// The file's bytes, read into one buffer a step at a time as parsing asks for them: each step is
+// parsed while it is still in the processor's cache, and nothing past what was read is looked at.
+class FileReader {
 public:
-    explicit FileWindow(std::FILE* file)
+    // capacity bytes fit in buffer; the first filled of them hold the file's start already. A
+    // null file has nothing more to give.
+    FileReader(std::FILE* file, char* buffer, std::size_t capacity, std::size_t filled)
         : m_file(file)
+        , m_buffer(buffer)
+        , m_capacity(capacity)
+        , m_filled(filled)
     {
     }
 
     // Where the next size bytes lie, moving past them; null when the file ends before them.
-    // size is at most the window's size.
     const char* take(std::size_t size)
     {
-        if (m_end - m_pos < size && !refill(size))
+        if (m_filled - m_pos < size && !pull(size))
             return nullptr;
-        const char* bytes = m_bytes.data() + m_pos;
+        const char* bytes = m_buffer + m_pos;
         m_pos += size;
         return bytes;
     }
@@ -54,52 +55,78 @@ public:
     }
 
 private:
-    bool refill(std::size_t size)
+    static constexpr std::size_t kStep = 128 * 1024;
+
+    bool pull(std::size_t size)
     {
-        const std::size_t kept = m_end - m_pos;
-        std::memmove(m_bytes.data(), m_bytes.data() + m_pos, kept);
-        m_pos = 0;
-        m_end = kept;
-        while (m_end < size && !m_atEnd) {
-            const std::size_t wanted = OrlendaData::kWindowSize - m_end;
-            const std::size_t got = std::fread(m_bytes.data() + m_end, 1, wanted, m_file);
-            m_end += got;
+        while (m_filled - m_pos < size && m_file) {
+            const std::size_t wanted = std::min(kStep, m_capacity - m_filled);
+            const std::size_t got = wanted ? std::fread(m_buffer + m_filled, 1, wanted, m_file) : 0;
+            m_filled += got;
             // A short read is the end of the file or an error; either way nothing more comes.
-            m_atEnd = got < wanted;
+            if (got < wanted || m_filled == m_capacity)
+                m_file = nullptr;
         }
-        return m_end >= size;
+        return m_filled - m_pos >= size;
     }
 
     std::FILE* m_file;
-    std::array<char, OrlendaData::kWindowSize> m_bytes;
+    char* m_buffer;
+    std::size_t m_capacity;
+    std::size_t m_filled;
     std::size_t m_pos = 0;
-    std::size_t m_end = 0;
-    bool m_atEnd = false;
 };
 
-// The text of one string: its bytes up to the first NUL, valid until the next read.
+// The text of one string: its bytes up to the first NUL, inside the file's bytes.
 struct Text {
     const char* bytes = nullptr;
     std::size_t length = 0;
 };
 
-bool ReadString(FileWindow& file, Text& text)
+bool ReadString(FileReader& file, Text& text)
 {
     uint32_t length = 0;
     if (!file.readUInt32(length))
         return false;
     // A string longer than the read buffer's limit is a broken record: nothing is read past the
-    // window and nothing is allocated from the length field.
+    // bytes read and nothing is allocated from the length field.
     if (length > OrlendaData::kReadBufferSize - 1)
         return false;
     const char* bytes = file.take(length);
     if (!bytes)
         return false;
-    // The text ends at the first NUL byte of what was read.
-    const void* nul = length > 0 ? std::memchr(bytes, '\0', length) : nullptr;
+    // The text ends at the first NUL byte of what was read. Most strings are short: a plain loop
+    // finds their end sooner than a call would.
     text.bytes = bytes;
-    text.length = nul ? std::size_t(static_cast<const char*>(nul) - bytes) : length;
+    if (length <= 32) {
+        std::size_t end = 0;
+        while (end < length && bytes[end] != '\0')
+            ++end;
+        text.length = end;
+    } else {
+        const void* nul = std::memchr(bytes, '\0', length);
+        text.length = nul ? std::size_t(static_cast<const char*>(nul) - bytes) : length;
+    }
     return true;
+}
+
+// One record as it lies in the file, before it joins the list.
+struct FileRecord {
+    Text name;
+    int32_t category = 0;
+    int32_t valueType = 0;
+    Text length;
+    Text description;
+    Text extra;
+    Text detail;
+};
+
+bool ReadItem(FileReader& file, FileRecord& record)
+{
+    return ReadString(file, record.name) && file.readInt32(record.category)
+        && file.readInt32(record.valueType) && ReadString(file, record.length)
+        && ReadString(file, record.description) && ReadString(file, record.extra)
+        && ReadString(file, record.detail);
 }
 
 // Copies a text into a fixed field; longer names and length texts are cut to fit rather than
@@ -111,28 +138,36 @@ template <std::size_t N> void copyFixed(char (&field)[N], const char* text, std:
     field[length] = '\0';
 }
 
-bool ReadItem(FileWindow& file, tagSysValItem& item)
-{
-    Text text;
-    if (!ReadString(file, text))
-        return false;
-    copyFixed(item.szName, text.bytes, text.length);
-    if (!file.readInt32(item.nCategory) || !file.readInt32(item.nValueType))
-        return false;
-    if (!ReadString(file, text))
-        return false;
-    copyFixed(item.szLength, text.bytes, text.length);
-    if (!ReadString(file, text))
-        return false;
-    item.strDescription.assign(text.bytes, text.length);
-    if (!ReadString(file, text))
-        return false;
-    item.strExtra.assign(text.bytes, text.length);
-    if (!ReadString(file, text))
-        return false;
-    item.strDetail.assign(text.bytes, text.length);
-    return true;
-}
+// The records' slices of the file's bytes, each holding a reference that is counted here and
+// added to the bytes in one step when parsing ends, however it ends.
+class SliceMaker {
+public:
+    explicit SliceMaker(CatalogueText::Bytes* bytes)
+        : m_bytes(bytes)
+    {
+    }
+    ~SliceMaker()
+    {
+        if (m_slices)
+            m_bytes->retain(m_slices);
+    }
+    SliceMaker(const SliceMaker&) = delete;
+    SliceMaker& operator=(const SliceMaker&) = delete;
+
+    void fill(CatalogueText& field, const Text& text) noexcept
+    {
+        if (text.length == 0) {
+            field = CatalogueText();
+            return;
+        }
+        ++m_slices;
+        field.adopt(m_bytes, text.bytes, text.length);
+    }
+
+private:
+    CatalogueText::Bytes* m_bytes;
+    std::size_t m_slices = 0;
+};
 
 } // namespace
 
@@ -145,6 +180,8 @@ OrlendaData::OrlendaData(const char* fileName)
 OrlendaData::~OrlendaData()
 {
     Clear();
+    if (m_file)
+        m_file->release();
 }
 
 bool OrlendaData::Load(const char* fileName)
@@ -158,35 +195,93 @@ bool OrlendaData::Load(const char* fileName)
     std::FILE* file = std::fopen(m_fileName.c_str(), "rb");
     if (!file)
         return false;
-    // The window is the only buffer: stdio's own would copy every byte once more.
+    // The file is read straight into the records' buffer: stdio's own would copy every byte once
+    // more.
     std::setvbuf(file, nullptr, _IONBF, 0);
-
     bool complete = false;
     try {
-        FileWindow window(file);
-        uint32_t count = 0;
-        if (window.take(7) && window.readUInt32(count)) {
-            uint32_t i = 0;
-            for (; i < count; ++i) {
-                // Read straight into the list's next slot: the same result as copying a working
-                // record with AddItem, without copying every string a second time.
-                tagSysValItem* item = nextSlot();
-                if (!item)
-                    break;
-                if (!ReadItem(window, *item)) {
-                    dropSlot();
-                    break;
-                }
-                commitSlot();
-            }
-            complete = i == count;
-        }
+        complete = readRecords(file);
     } catch (const std::bad_alloc&) {
-        // Out of memory while reading a record: keep the complete ones before it.
-        dropSlot();
+        // Out of memory for the file or the list: keep the complete records read before.
     }
     std::fclose(file);
+    // Blocks a larger catalogue left behind are not kept for longer.
+    m_blocks.resize((m_count + kBlockRecords - 1) / kBlockRecords);
     return complete;
+}
+
+void OrlendaData::useBuffer(std::size_t size)
+{
+    // The last file's bytes are written over only when no text shares them any more, and kept
+    // only when they are not far larger than needed.
+    if (m_file && (!m_file->unshared() || m_file->size() < size || m_file->size() / 2 > size)) {
+        m_file->release();
+        m_file = nullptr;
+    }
+    if (!m_file)
+        m_file = CatalogueText::Bytes::create(size);
+}
+
+std::size_t OrlendaData::readWhole(std::FILE* file)
+{
+    std::size_t wanted = 64 * 1024;
+    useBuffer(wanted);
+    std::size_t size = 0;
+    for (;;) {
+        size += std::fread(m_file->data() + size, 1, wanted - size, file);
+        if (size < wanted)
+            return size;
+        CatalogueText::Bytes* larger = CatalogueText::Bytes::create(wanted * 2);
+        std::memcpy(larger->data(), m_file->data(), size);
+        m_file->release();
+        m_file = larger;
+        wanted *= 2;
+    }
+}
+
+bool OrlendaData::readRecords(std::FILE* file)
+{
+    // A file that can tell its size is read into a buffer of that size as parsing goes (as large
+    // as it was when opened); one that cannot seek is read whole first, in growing steps.
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        size = std::ftell(file);
+        if (std::fseek(file, 0, SEEK_SET) != 0)
+            size = -1;
+    }
+    std::size_t capacity = 0;
+    if (size >= 0) {
+        capacity = std::size_t(size);
+        useBuffer(capacity);
+    } else {
+        capacity = readWhole(file);
+        file = nullptr;
+    }
+    FileReader reader(file, m_file->data(), capacity, file ? 0 : capacity);
+
+    uint32_t count = 0;
+    if (!reader.take(7) || !reader.readUInt32(count))
+        return false;
+    SliceMaker slices(m_file);
+    FileRecord record;
+    uint32_t i = 0;
+    for (; i < count; ++i) {
+        // A record joins the list only once all of it was read, so a broken one leaves no trace.
+        if (!ReadItem(reader, record))
+            break;
+        tagSysValItem* item = nextSlot();
+        if (!item)
+            break;
+        copyFixed(item->szName, record.name.bytes, record.name.length);
+        item->nCategory = record.category;
+        item->nValueType = record.valueType;
+        copyFixed(item->szLength, record.length.bytes, record.length.length);
+        slices.fill(item->strDescription, record.description);
+        slices.fill(item->strExtra, record.extra);
+        slices.fill(item->strDetail, record.detail);
+        commitSlot();
+    }
+    return i == count;
 }
 
 tagSysValItem* OrlendaData::nextSlot()
@@ -219,7 +314,8 @@ tagSysValItem* OrlendaData::GetItem(int index) const
 
 void OrlendaData::Clear()
 {
-    m_blocks.clear();
+    for (std::size_t i = 0; i < m_count; ++i)
+        m_blocks[i / kBlockRecords][i % kBlockRecords] = tagSysValItem {};
     m_count = 0;
 }
 

@@ -4,6 +4,7 @@
 #include "catalogue/tagSysValItem.h"
 
 #include <cstddef>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,8 +15,6 @@ public:
     // string holds at most kReadBufferSize - 1 bytes; a longer one is a broken record.
     static constexpr std::size_t kReadBufferSize = 40960;
     static constexpr const char* kDefaultFileName = "orlenda.dat";
-    // The window the file is read through; it holds the longest string whole.
-    static constexpr std::size_t kWindowSize = 64 * 1024;
 
     explicit OrlendaData(const char* fileName = nullptr);
     virtual ~OrlendaData();
@@ -26,6 +25,9 @@ public:
     int GetCount() const;
     // Throws CatalogueError for an index outside 0..GetCount()-1.
     tagSysValItem* GetItem(int index) const;
+    // Deletes every record with its texts. Their storage, and the buffer the last file was read
+    // into, stay for the next Load to fill again (the buffer only if no copied text still shares
+    // it); Load drops what it does not use, the destructor frees everything.
     void Clear();
     bool AddItem(const tagSysValItem* item);
 
@@ -41,8 +43,17 @@ private:
     void commitSlot() { ++m_count; }
     // Empties a slot whose record did not join the list, freeing its strings.
     void dropSlot();
+    // Fills the list from an open file; true when every record the file counts was read.
+    // Throws std::bad_alloc.
+    bool readRecords(std::FILE* file);
+    // Makes m_file a buffer of size bytes that no text shares.
+    void useBuffer(std::size_t size);
+    // Reads a file that cannot tell its size into m_file; returns the number of bytes read.
+    std::size_t readWhole(std::FILE* file);
 
     std::vector<std::unique_ptr<tagSysValItem[]>> m_blocks;
     std::size_t m_count = 0;
     std::string m_fileName;
+    // The bytes of the last file read, one reference held here; record texts are slices of it.
+    CatalogueText::Bytes* m_file = nullptr;
 };

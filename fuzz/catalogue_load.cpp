@@ -2,11 +2,13 @@
 #include "catalogue/CatalogueError.h"
 #include "catalogue/OrlendaData.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
@@ -55,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (item->strDescription.size() >= OrlendaData::kReadBufferSize
             || item->strExtra.size() >= OrlendaData::kReadBufferSize
             || item->strDetail.size() >= OrlendaData::kReadBufferSize
-            || item->strDetail.find('\0') != std::string::npos)
+            || item->strDetail.view().find('\0') != std::string_view::npos)
             std::abort();
     }
     // A successful load read exactly the count the file gives.
@@ -92,5 +94,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     } catch (const CatalogueError&) {
     }
+    // The copies share the loaded file's bytes; they stay whole when the catalogue empties.
+    catalogue.Clear();
+    std::size_t nuls = 0;
+    for (int i = 0; i < copies.GetCount(); ++i) {
+        const std::string_view detail = copies.GetItem(i)->strDetail;
+        nuls += std::size_t(std::count(detail.begin(), detail.end(), '\0'));
+    }
+    if (nuls != 0)
+        std::abort();
     return 0;
 }

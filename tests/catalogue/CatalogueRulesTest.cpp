@@ -25,7 +25,7 @@ const QSet<QString> kKnownObjects
 
 QString detailOf(const tagSysValItem& item)
 {
-    return QString::fromLatin1(item.strDetail);
+    return QString::fromLatin1(item.strDetail.view());
 }
 
 // The bold entries of the list that follows "Allowed values:"; empty when the page has no list
@@ -166,7 +166,7 @@ TEST_F(CatalogueRules, EveryQNameOnAPageIsASystemValueOrAKnownObject)
         names.insert(QString::fromLatin1(item.szName));
     static const QRegularExpression qName("\\bQ[A-Z0-9]{2,9}\\b");
     for (const tagSysValItem& item : source.items()) {
-        const QString text = QString::fromLatin1(item.strDescription) + ' ' + detailOf(item);
+        const QString text = QString::fromLatin1(item.strDescription.view()) + ' ' + detailOf(item);
         for (auto it = qName.globalMatch(text); it.hasNext();) {
             const QString name = it.next().captured();
             EXPECT_TRUE(names.contains(name) || kKnownObjects.contains(name))

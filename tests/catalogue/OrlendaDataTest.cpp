@@ -4,13 +4,18 @@
 #include "CatalogueBytes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
+#include <thread>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -147,22 +152,21 @@ TEST_F(OrlendaDataTest, AStringLongerThanTheReadBufferEndsLoadingAtThatRecord)
     EXPECT_EQ(data.GetCount(), 0);
 }
 
-TEST_F(OrlendaDataTest, FieldsAcrossTheWindowRefillsReadBackWhole)
+TEST_F(OrlendaDataTest, RecordsOfManySizesReadBackWhole)
 {
-    // Records of odd sizes over several windows, so strings and integers of every kind start,
-    // end or lie across a refill; each detail ends in a NUL and bytes the text must drop.
+    // Records of odd sizes, so strings and integers start and end at every alignment; each
+    // detail ends in a NUL and bytes the text must drop.
     constexpr int kRecords = 61;
     CatalogueBytes bytes;
     bytes.header().u32(kRecords);
     std::vector<QByteArray> details;
     for (int i = 0; i < kRecords; ++i) {
-        QByteArray detail(int(OrlendaData::kWindowSize / 7 + 13 * i), char('a' + i % 26));
+        QByteArray detail(9362 + 13 * i, char('a' + i % 26));
         details.push_back(detail);
         const QByteArray name = "Q" + QByteArray::number(i);
         bytes.record(name, i % 8, i % 3, QByteArray::number(i), name + " description",
             QByteArray(i % 5, 'x'), detail + QByteArray("\0tail", 5));
     }
-    ASSERT_GT(bytes.size(), int(4 * OrlendaData::kWindowSize));
     OrlendaData data(write(bytes.bytes()).c_str());
     ASSERT_EQ(data.GetCount(), kRecords);
     for (int i = 0; i < kRecords; ++i) {
@@ -178,37 +182,74 @@ TEST_F(OrlendaDataTest, FieldsAcrossTheWindowRefillsReadBackWhole)
     EXPECT_TRUE(data.Load(nullptr));
 }
 
-TEST_F(OrlendaDataTest, TheLongestStringReadsWholeAcrossTheWindowsEnd)
+TEST_F(OrlendaDataTest, TheLongestStringReadsWholeAtTheFilesEndAndACutOneDropsItsRecord)
 {
-    // A first record pads the file so that the second one's longest-possible detail, or its
-    // length field, starts a few bytes before, at or after the end of the first window.
     const QByteArray longest(int(OrlendaData::kReadBufferSize - 1), 'z');
-    CatalogueBytes prefix;
-    prefix.header().u32(2);
-    const int firstRecordFixed = CatalogueBytes().record("QPAD", 0, 0, "", "", "", "").size();
-    const int secondBeforeDetail
-        = CatalogueBytes().record("QLONG", 0, 0, "", "", "", "").size() - 4;
-    const int window = int(OrlendaData::kWindowSize);
-    for (int shift : { -4, -3, -1, 0, 1, 2, 4 }) {
-        SCOPED_TRACE(shift);
-        // Where the detail's length field begins, relative to the window's end.
-        const int pad = window + shift - prefix.size() - firstRecordFixed - secondBeforeDetail;
-        CatalogueBytes bytes = prefix;
-        // Split over two strings: each must stay within the string limit itself.
-        bytes.record(
-            "QPAD", 0, 0, "", QByteArray(pad / 2, 'p'), "", QByteArray(pad - pad / 2, 'q'));
-        bytes.record("QLONG", 0, 0, "", "", "", longest);
-        ASSERT_EQ(bytes.size() - int(longest.size()) - 4, window + shift);
-        OrlendaData data(write(bytes.bytes()).c_str());
-        ASSERT_EQ(data.GetCount(), 2);
-        EXPECT_EQ(data.GetItem(0)->strDescription.size() + data.GetItem(0)->strDetail.size(),
-            std::size_t(pad));
-        EXPECT_EQ(data.GetItem(1)->strDetail, longest.toStdString());
-        EXPECT_TRUE(data.Load(nullptr));
-        // The same file cut one byte short of its last string drops that record only.
-        EXPECT_FALSE(data.Load(write(bytes.bytes().chopped(1), "cut.dat").c_str()));
-        EXPECT_EQ(data.GetCount(), 1);
+    CatalogueBytes bytes;
+    bytes.header().u32(2);
+    bytes.record("QFIRST", 0, 0, "", "first", "", "");
+    bytes.record("QLONG", 0, 0, "", "", "", longest);
+    OrlendaData data(write(bytes.bytes()).c_str());
+    ASSERT_EQ(data.GetCount(), 2);
+    EXPECT_EQ(data.GetItem(1)->strDetail, longest.toStdString());
+    EXPECT_TRUE(data.Load(nullptr));
+    // Cut one byte short of its last string, and then inside its length field.
+    for (qsizetype cut : { qsizetype(1), longest.size() + 2 }) {
+        SCOPED_TRACE(cut);
+        EXPECT_FALSE(data.Load(write(bytes.bytes().chopped(cut), "cut.dat").c_str()));
+        ASSERT_EQ(data.GetCount(), 1);
+        EXPECT_EQ(data.GetItem(0)->strDescription, "first");
     }
+}
+
+TEST_F(OrlendaDataTest, CopiedTextsKeepTheirBytesThroughReloadsAndTheCatalogueItself)
+{
+    const std::string first = write(twoRecords(2).bytes());
+    auto data = std::make_unique<OrlendaData>(first.c_str());
+    ASSERT_EQ(data->GetCount(), 2);
+    const tagSysValItem kept = *data->GetItem(0);
+    OrlendaData copies(dir.filePath("none").toLocal8Bit().constData());
+    ASSERT_TRUE(copies.AddItem(data->GetItem(1)));
+    const CatalogueText detail = copies.GetItem(0)->strDetail;
+
+    // A file of the same size: had the catalogue read it into the buffer the copies still
+    // share, their texts would change under them.
+    CatalogueBytes other;
+    other.header().u32(2);
+    other.record("QTIME", 1, 1, "7", "System time", "y", "<p>time</p>");
+    other.record("QYRSLVL", 4, 2, "90 (9 x 10)", "Yearly lvl", "", "<p>yrs</p>");
+    ASSERT_EQ(other.size(), twoRecords(2).size());
+    ASSERT_TRUE(data->Load(write(other.bytes(), "other.dat").c_str()));
+    EXPECT_EQ(data->GetItem(0)->strDetail, "<p>time</p>");
+    EXPECT_EQ(kept.strDescription, "System date");
+    EXPECT_EQ(kept.strDetail, "<p>date</p>");
+
+    data.reset();
+    EXPECT_EQ(kept.strExtra, "x");
+    EXPECT_EQ(copies.GetItem(0)->strDetail, detail);
+    EXPECT_STREQ(copies.GetItem(0)->szName, "QACGLVL");
+}
+
+TEST_F(OrlendaDataTest, AFileThatCannotSeekIsReadWhole)
+{
+    // More than the first read step, so that the buffer has to grow while reading.
+    constexpr int kRecords = 40;
+    CatalogueBytes bytes;
+    bytes.header().u32(kRecords);
+    for (int i = 0; i < kRecords; ++i)
+        bytes.record("Q" + QByteArray::number(i), 0, 0, "1", "d", "", QByteArray(9000, 'p'));
+    const std::string pipe = dir.filePath("pipe").toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&] {
+        QFile file(QString::fromStdString(pipe));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes.bytes());
+    });
+    OrlendaData data(pipe.c_str());
+    writer.join();
+    ASSERT_EQ(data.GetCount(), kRecords);
+    EXPECT_STREQ(data.GetItem(kRecords - 1)->szName, "Q39");
+    EXPECT_EQ(data.GetItem(kRecords - 1)->strDetail, std::string(9000, 'p'));
 }
 
 TEST_F(OrlendaDataTest, GetItemOutsideTheListThrows)

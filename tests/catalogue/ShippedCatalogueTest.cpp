@@ -65,7 +65,7 @@ TEST_F(ShippedCatalogue, HoldsEveryListedValueWithItsCategoryTypeAndLength)
         EXPECT_EQ(QLatin1String(item.szName), fact.name);
         EXPECT_EQ(item.nCategory, indexOf(CategoryNames, kCategoryCount, fact.category));
         EXPECT_EQ(item.nValueType, indexOf(ValueTypeNames, kValueTypeCount, fact.type));
-        const QString detail = QString::fromLatin1(item.strDetail);
+        const QString detail = QString::fromLatin1(item.strDetail.view());
         if (fact.length.size() < int(sizeof item.szLength)) {
             EXPECT_EQ(QLatin1String(item.szLength), fact.length);
         } else {
@@ -74,7 +74,7 @@ TEST_F(ShippedCatalogue, HoldsEveryListedValueWithItsCategoryTypeAndLength)
             EXPECT_TRUE(detail.contains(fact.length));
         }
         EXPECT_FALSE(item.strDescription.empty());
-        EXPECT_EQ(item.strDescription.find('\n'), std::string::npos);
+        EXPECT_EQ(item.strDescription.view().find('\n'), std::string_view::npos);
     }
 }
 
@@ -83,7 +83,7 @@ TEST_F(ShippedCatalogue, DetailPagesStateOnlyTheFactsTheListConfirms)
     ASSERT_EQ(data.GetCount(), int(facts.size()));
     for (int i = 0; i < data.GetCount(); ++i) {
         const Fact& fact = facts[std::size_t(i)];
-        const QString detail = QString::fromLatin1(data.GetItem(i)->strDetail);
+        const QString detail = QString::fromLatin1(data.GetItem(i)->strDetail.view());
         SCOPED_TRACE(fact.name.toStdString());
         EXPECT_TRUE(detail.startsWith("<p>"));
         // Defaults the list leaves open may still be shown when SOURCES.md records the document
