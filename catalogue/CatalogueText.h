@@ -39,7 +39,13 @@ public:
     operator std::string_view() const { return view(); }
     std::string str() const { return std::string(view()); }
 
+    friend bool operator==(const CatalogueText& a, const CatalogueText& b)
+    {
+        return a.view() == b.view();
+    }
     friend bool operator==(const CatalogueText& a, std::string_view b) { return a.view() == b; }
+    friend bool operator==(const CatalogueText& a, const std::string& b) { return a.view() == b; }
+    friend bool operator==(const CatalogueText& a, const char* b) { return a.view() == b; }
     friend std::string operator+(std::string left, const CatalogueText& right)
     {
         return left.append(right.view());

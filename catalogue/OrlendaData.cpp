@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <limits>
 #include <new>
 
@@ -241,16 +243,14 @@ std::size_t OrlendaData::readWhole(std::FILE* file)
 
 bool OrlendaData::readRecords(std::FILE* file)
 {
-    // A file that can tell its size is read into a buffer of that size as parsing goes (as large
-    // as it was when opened); one that cannot seek is read whole first, in growing steps.
-    long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        size = std::ftell(file);
-        if (std::fseek(file, 0, SEEK_SET) != 0)
-            size = -1;
-    }
+    // A regular file is read into a buffer of its size as parsing goes (as large as it was when
+    // opened); anything else (a pipe, a device) is read whole first, in growing steps. The size
+    // a stream reports by seeking is not used: for a directory it is a huge number, not a size.
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(m_fileName, error);
+    const std::uintmax_t size = regular ? std::filesystem::file_size(m_fileName, error) : 0;
     std::size_t capacity = 0;
-    if (size >= 0) {
+    if (regular && !error) {
         capacity = std::size_t(size);
         useBuffer(capacity);
     } else {
