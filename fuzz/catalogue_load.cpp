@@ -94,7 +94,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     } catch (const CatalogueError&) {
     }
-    // The copies share the loaded file's bytes; they stay whole when the catalogue empties.
+    // The copies share the loaded file's bytes: loading again must not write over them, and a
+    // copy given new text leaves the catalogue's record as it was.
+    if (catalogue.Load(nullptr) != loaded || catalogue.GetCount() != copies.GetCount())
+        std::abort();
+    for (int i = 0; i < copies.GetCount(); ++i) {
+        const tagSysValItem* item = catalogue.GetItem(i);
+        tagSysValItem* copy = copies.GetItem(i);
+        if (copy->strDetail != item->strDetail || copy->strExtra != item->strExtra)
+            std::abort();
+        const std::string extra = copy->strExtra.str();
+        copy->strExtra = extra + "+";
+        if (item->strExtra != extra || copy->strExtra != extra + "+")
+            std::abort();
+    }
+    // And they stay whole when the catalogue empties.
     catalogue.Clear();
     std::size_t nuls = 0;
     for (int i = 0; i < copies.GetCount(); ++i) {

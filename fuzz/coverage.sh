@@ -14,7 +14,7 @@ read -r -a qt < <(pkg-config --cflags Qt6Widgets)
 read -r -a qtLibs < <(pkg-config --libs Qt6Widgets)
 # target | parser sources (measured) | libraries of the ordinary build it also needs
 parsers=(
-  "catalogue_load|catalogue/OrlendaData.cpp|"
+  "catalogue_load|catalogue/OrlendaData.cpp catalogue/CatalogueText.cpp|"
   "theme_file|skin/styles/SUIThemeFile.cpp|"
   "form_description|framework/FormReader.cpp framework/FormValues.cpp|build/skin/liborlenda_skin.a build/framework/liborlenda_framework.a"
   "banner_jpeg|browser/BannerImage.cpp|-ljpeg"
