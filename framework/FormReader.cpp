@@ -61,7 +61,10 @@ private:
     void readProperty(QObject* object, bool atRoot, int depth);
     void readCollection(TCollection* collection, int depth);
     void readBinary(Component* component, const QString& name, qint64 at);
-    void assign(QObject* object, const QMetaProperty& property, const QVariant& value, bool atRoot);
+    // Sets a property; a value the component refuses (its own exception) fails the description at
+    // the property's line.
+    void assign(QObject* object, const QMetaProperty& property, const QVariant& value, bool atRoot,
+        qint64 at, const QString& path);
     QObject* resolveComponent(const QString& name) const;
     void finish();
     void rollBack();
@@ -177,7 +180,13 @@ void Reader::readObject(QObject* enclosing, int depth)
     } else if (!enclosing->isWidgetType()) {
         parent = enclosing;
     }
-    QObject* object = entry->create(parent);
+    QObject* object = nullptr;
+    try {
+        object = entry->create(parent);
+    } catch (const OrlendaException& e) {
+        // A component that refuses to be created here (a second skinned frame on one form).
+        fail(at, className, e.message());
+    }
     m_created.append(object);
     object->setObjectName(name);
     if (Component* c = Component::of(object)) {
@@ -257,7 +266,7 @@ void Reader::readProperty(QObject* object, bool atRoot, int depth)
             failXml();
         if (!property.isWritable())
             fail(at, path, QStringLiteral("property cannot be set"));
-        assign(target, property, QVariant(lines), atRoot);
+        assign(target, property, QVariant(lines), atRoot, at, path);
         return;
     }
 
@@ -285,7 +294,7 @@ void Reader::readProperty(QObject* object, bool atRoot, int depth)
             if (!method.isValid())
                 fail(at, text.trimmed(), QStringLiteral("unknown event handler"));
         }
-        assign(target, property, QVariant::fromValue(method), atRoot);
+        assign(target, property, QVariant::fromValue(method), atRoot, at, path);
         if (method.isValid() && !(property.read(target).value<FormMethod>() == method))
             fail(at, text.trimmed(), QStringLiteral("event handler does not fit the event"));
         return;
@@ -302,14 +311,14 @@ void Reader::readProperty(QObject* object, bool atRoot, int depth)
             if (picture.isNull())
                 fail(at, text.trimmed(), QStringLiteral("picture cannot be read"));
         }
-        assign(target, property, QVariant(picture), atRoot);
+        assign(target, property, QVariant(picture), atRoot, at, path);
         return;
     }
 
     const std::optional<QVariant> value = FormValues::parse(property, text);
     if (!value)
         fail(at, text, QStringLiteral("invalid value for property %1:").arg(path));
-    assign(target, property, *value, atRoot);
+    assign(target, property, *value, atRoot, at, path);
 }
 
 void Reader::readBinary(Component* component, const QString& name, qint64 at)
@@ -355,14 +364,18 @@ void Reader::readCollection(TCollection* collection, int depth)
         failXml();
 }
 
-void Reader::assign(
-    QObject* object, const QMetaProperty& property, const QVariant& value, bool atRoot)
+void Reader::assign(QObject* object, const QMetaProperty& property, const QVariant& value,
+    bool atRoot, qint64 at, const QString& path)
 {
     if (atRoot) {
         // The form's own earlier values, to put back if the description turns out bad.
         m_saved.append({ object, property, property.read(object) });
     }
-    property.write(object, value);
+    try {
+        property.write(object, value);
+    } catch (const OrlendaException& e) {
+        fail(at, path, e.message());
+    }
 }
 
 QObject* Reader::resolveComponent(const QString& name) const
@@ -391,7 +404,8 @@ void Reader::finish()
                 fail(r.line, r.name, QStringLiteral("component of the wrong class"));
         }
         QVariant value(r.property.metaType(), &target);
-        assign(r.object, r.property, value, r.atRoot);
+        assign(
+            r.object, r.property, value, r.atRoot, r.line, QString::fromLatin1(r.property.name()));
     }
     // Fields of the form named like its components receive them.
     const QMetaObject* mo = m_form->metaObject();

@@ -1,6 +1,7 @@
 #include "skin/windows/SUIForm.h"
 
 #include "framework/ApplicationExceptions.h"
+#include "framework/FormDescriptionError.h"
 #include "framework/FormReader.h"
 #include "framework/FormWriter.h"
 #include "framework/OrlendaException.h"
@@ -8,6 +9,7 @@
 #include "framework/TMainMenu.h"
 #include "framework/TMenuItem.h"
 #include "framework/TPanel.h"
+#include "skin/SkinComponents.h"
 #include "skin/styles/Suipublic.h"
 #include "skin/styles/TsuiFileTheme.h"
 #include "skin/windows/FormRegion.h"
@@ -118,6 +120,45 @@ TEST(TsuiForm, ASecondOneOnTheSameFormIsRefused)
             QStringLiteral("Sorry, You can create only one TsuiForm component in one form!"));
     }
     EXPECT_EQ(s.form->findChildren<TsuiForm*>().size(), 1);
+}
+
+TEST(TsuiForm, ADescriptionWhoseComponentRefusesFailsAtItsLineAndLeavesNothing)
+{
+    // The component's own complaint, whether it refuses to be created or refuses a value.
+    RegisterSkinComponents();
+    const struct {
+        QByteArray xml;
+        qint64 line;
+        QString message;
+    } cases[] = {
+        { "<form class=\"TForm\" name=\"f\">\n"
+          "  <object class=\"TsuiForm\" name=\"a\"/>\n"
+          "  <object class=\"TsuiForm\" name=\"b\"/>\n"
+          "</form>\n",
+            3, QStringLiteral("Sorry, You can create only one TsuiForm component in one form!") },
+        { "<form class=\"TForm\" name=\"f\">\n"
+          "  <object class=\"TsuiMaskEdit\" name=\"e\">\n"
+          "    <property name=\"EditMask\">00\\</property>\n"
+          "  </object>\n"
+          "</form>\n",
+            3, QStringLiteral("Invalid edit mask") },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.xml.constData());
+        TForm form;
+        QByteArray xml = c.xml;
+        QBuffer buffer(&xml);
+        buffer.open(QIODevice::ReadOnly);
+        try {
+            readForm(&form, &buffer, QStringLiteral("refused.xml"));
+            ADD_FAILURE() << "no exception";
+        } catch (const FormDescriptionError& e) {
+            EXPECT_EQ(e.line(), c.line);
+            EXPECT_TRUE(e.message().contains(c.message)) << e.message().toStdString();
+        }
+        EXPECT_EQ(form.ComponentCount(), 0);
+        EXPECT_TRUE(form.findChildren<QWidget*>().isEmpty());
+    }
 }
 
 TEST(TsuiForm, GrabbedWindowShowsBorderLinesArcsAndSquareBottomCorners)
