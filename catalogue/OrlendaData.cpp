@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <limits>
 #include <new>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -245,13 +245,14 @@ bool OrlendaData::readRecords(std::FILE* file)
 {
     // A regular file is read into a buffer of its size as parsing goes (as large as it was when
     // opened); anything else (a pipe, a device) is read whole first, in growing steps. The size
-    // a stream reports by seeking is not used: for a directory it is a huge number, not a size.
-    std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(m_fileName, error);
-    const std::uintmax_t size = regular ? std::filesystem::file_size(m_fileName, error) : 0;
+    // comes from the open file itself, in one call; the size a stream reports by seeking is not
+    // used, since for a directory it is a huge number, not a size.
+    struct stat info { };
+    const bool regular
+        = fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= 0;
     std::size_t capacity = 0;
-    if (regular && !error) {
-        capacity = std::size_t(size);
+    if (regular) {
+        capacity = std::size_t(info.st_size);
         useBuffer(capacity);
     } else {
         capacity = readWhole(file);
