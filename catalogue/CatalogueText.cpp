@@ -62,21 +62,11 @@ CatalogueText::CatalogueText(CatalogueText&& other) noexcept
 {
 }
 
-CatalogueText& CatalogueText::operator=(const CatalogueText& other) noexcept
+CatalogueText& CatalogueText::operator=(CatalogueText other) noexcept
 {
-    CatalogueText copy(other);
-    std::swap(m_bytes, copy.m_bytes);
-    std::swap(m_data, copy.m_data);
-    std::swap(m_size, copy.m_size);
-    return *this;
-}
-
-CatalogueText& CatalogueText::operator=(CatalogueText&& other) noexcept
-{
-    CatalogueText taken(std::move(other));
-    std::swap(m_bytes, taken.m_bytes);
-    std::swap(m_data, taken.m_data);
-    std::swap(m_size, taken.m_size);
+    std::swap(m_bytes, other.m_bytes);
+    std::swap(m_data, other.m_data);
+    std::swap(m_size, other.m_size);
     return *this;
 }
 

@@ -28,8 +28,8 @@ public:
     }
     CatalogueText(const CatalogueText& other) noexcept;
     CatalogueText(CatalogueText&& other) noexcept;
-    CatalogueText& operator=(const CatalogueText& other) noexcept;
-    CatalogueText& operator=(CatalogueText&& other) noexcept;
+    // By value: a copy shares the other's bytes, a move takes them; the old bytes go with it.
+    CatalogueText& operator=(CatalogueText other) noexcept;
     ~CatalogueText();
 
     const char* data() const { return m_size ? m_data : ""; }
